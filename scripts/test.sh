@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Quarvel twice (plain, and with AddressSanitizer and
+# UndefinedBehaviorSanitizer) and runs every test headless in both builds.
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+bash "$root/scripts/install-deps.sh"
+
+export QT_QPA_PLATFORM=offscreen
+export QT_QPA_FONTDIR=/usr/share/fonts/truetype/dejavu
+export LANG=C.UTF-8 LC_ALL=C.UTF-8
+unset LANGUAGE
+
+bash "$root/scripts/build.sh" "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+(cd "$root/build" && ctest --output-on-failure -j "$(nproc)")
+
+bash "$root/scripts/build.sh" "$root/build-asan" -DCMAKE_BUILD_TYPE=Debug -DQUARVEL_SANITIZE=ON
+export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+(cd "$root/build-asan" && ctest --output-on-failure -j "$(nproc)")

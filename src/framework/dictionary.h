@@ -1,0 +1,40 @@
+#pragma once
+// Values and the key/value map that the preferences and options use.
+//
+// A Dictionary keeps its keys in insertion order; overwriting a key keeps its position.
+// Reading a missing key raises KeyNotFoundException.
+#include <cstdint>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "framework/color.h"
+#include "framework/ref.h"
+
+namespace fw {
+
+// The five value types a Dictionary holds: 32-bit integer, Double, String, Boolean, Colour.
+using Variant = std::variant<std::int32_t, double, std::string, bool, Color>;
+
+// The framework's conversions of a value, as the program reads them.
+std::int32_t VariantToInt(const Variant& v);
+double VariantToDouble(const Variant& v);
+bool VariantToBool(const Variant& v);
+std::string VariantToString(const Variant& v);
+
+class Dictionary {
+public:
+  std::int32_t Count() const { return static_cast<std::int32_t>(entries_.size()); }
+  bool HasKey(const std::string& key) const;
+  // Key(i) in insertion order; OutOfBoundsException outside 0..Count-1.
+  const std::string& Key(std::int32_t index) const;
+  const Variant& Value(const std::string& key) const;
+  void Value(const std::string& key, Variant value);
+  void Remove(const std::string& key);
+
+private:
+  int IndexOf(const std::string& key) const;
+  std::vector<std::pair<std::string, Variant>> entries_;
+};
+
+}  // namespace fw
