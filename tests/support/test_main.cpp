@@ -1,5 +1,20 @@
+// The test programs' entry: the framework runtime (a Qt application on the offscreen platform
+// unless the environment says otherwise), then every test.
 #include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "framework/application.h"
+#include "framework/window.h"
+#include "support/screen_harness.h"
+
 int main(int argc, char** argv) {
   testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
+  SetHarnessProgram(argv[0]);
+  if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  fw::Initialize(argc, argv);
+  const int status = RUN_ALL_TESTS();
+  fw::ReleaseWindows();
+  fw::Shutdown();
+  return status;
 }

@@ -1,0 +1,3 @@
+#pragma once
+// Placeholder until the preferences store lands.
+class cPreferences {};
