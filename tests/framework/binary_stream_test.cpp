@@ -109,6 +109,8 @@ struct FolderCase {
   const char* expected;  // in the temp home
 };
 
+void PrintTo(const FolderCase& c, std::ostream* os) { *os << c.name; }
+
 class PreferencesFolderTest : public testing::TestWithParam<FolderCase> {};
 
 TEST_P(PreferencesFolderTest, IsTheXdgConfigFolderAndIsMadeWhenMissing) {

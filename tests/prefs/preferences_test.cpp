@@ -96,6 +96,8 @@ struct LoadCase {
   std::vector<std::string> records;
 };
 
+void PrintTo(const LoadCase& c, std::ostream* os) { *os << c.name; }
+
 class LoadTest : public PrefsTest, public testing::WithParamInterface<LoadCase> {};
 
 // Each row must also end at once: a loader that trusts a count would loop or wait.
