@@ -47,11 +47,9 @@ struct SpecialDefault {
 
 void PrintTo(const SpecialDefault& d, std::ostream* os) { *os << d.name; }
 
-class SpecialDefaults : public testing::TestWithParam<SpecialDefault> {};
+class SpecialDefaults : public TranslationTest, public testing::WithParamInterface<SpecialDefault> {};
 
 TEST_P(SpecialDefaults, ByteForByte) {
-  EnsureApplication();
-  fw::UnloadTranslations();
   EXPECT_EQ(Entry(GetParam().name).accessor(), GetParam().text);
 }
 

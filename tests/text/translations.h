@@ -1,21 +1,13 @@
 #pragma once
-// Helpers for tests that install translations: an application object to install them on, and
-// the places where the build puts the compiled translation files.
+// Helpers for tests that install translations: the places where the build puts the compiled
+// translation files, and a fixture that starts and ends every test in English. The application
+// object that translations are installed on comes from application.cpp.
 #include <string>
 
 #include <QCoreApplication>
 #include <gtest/gtest.h>
 
 #include "framework/localized.h"
-
-// Translators are installed on the application object; the shared test main may not make one.
-inline void EnsureApplication() {
-  if (QCoreApplication::instance()) return;
-  static int argc = 1;
-  static char name[] = "test_text";
-  static char* argv[] = {name, nullptr};
-  new QCoreApplication(argc, argv);  // lives as long as the test program
-}
 
 // Beside test_text: the translations compiled for the tests only.
 inline std::string FixtureFolder() {
@@ -30,9 +22,6 @@ inline std::string ShippedFolder() {
 // Every test starts and ends in English.
 class TranslationTest : public testing::Test {
 protected:
-  void SetUp() override {
-    EnsureApplication();
-    fw::UnloadTranslations();
-  }
+  void SetUp() override { fw::UnloadTranslations(); }
   void TearDown() override { fw::UnloadTranslations(); }
 };
