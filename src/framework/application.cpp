@@ -8,6 +8,7 @@
 #include <memory>
 #include <typeinfo>
 
+#include "framework/localized.h"
 #include "framework/menubar.h"
 #include "framework/msgbox.h"
 
@@ -51,6 +52,7 @@ void Initialize(int& argc, char** argv) {
   QApplication::setApplicationName("Quarvel");
   QApplication::setApplicationVersion(QUARVEL_SHORT_VERSION);
   QApplication::setQuitOnLastWindowClosed(false);
+  LoadTranslations();
 }
 
 bool IsInitialized() { return QCoreApplication::instance() != nullptr; }
