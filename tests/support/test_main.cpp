@@ -1,5 +1,11 @@
+#include <QApplication>
+#include <QFont>
 #include <gtest/gtest.h>
+
 int main(int argc, char** argv) {
   testing::InitGoogleTest(&argc, argv);
+  QApplication app(argc, argv);
+  // Text metrics in the tests assume this font ("System" draws in the application's font).
+  QApplication::setFont(QFont("DejaVu Sans"));
   return RUN_ALL_TESTS();
 }
