@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QImage>
 
+#include <iomanip>
 #include <sstream>
 #include <vector>
 
@@ -80,7 +81,7 @@ testing::AssertionResult MatchesArt(const fw::Picture& picture, fw::Color ink, c
         const bool set = Rgb(image, x, y) == ink.rgb;
         if (set == (rows[y][x] == '#')) continue;
         why << "first difference at pixel (" << x << ", " << y << "): expected '" << rows[y][x] << "', found colour "
-            << std::hex << Rgb(image, x, y) << std::dec;
+            << std::hex << std::setw(6) << std::setfill('0') << Rgb(image, x, y);
         break;
       }
     }
