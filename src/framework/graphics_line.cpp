@@ -68,22 +68,20 @@ void Graphics::DrawLine(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::
     // Points with lo <= y <= hi put their blocks on this row.
     const std::int64_t hi = std::min(ay, by) + j;
     const std::int64_t lo = hi - ph + 1;
-    std::int64_t first = std::max<std::int64_t>(lo - ay, 0);
-    std::int64_t last = std::min(hi - ay, walk.n);
+    std::int64_t first = 0, last = -1;
     if (xMajor) {
       const std::int64_t mLo = minorStep > 0 ? lo - ay : ay - hi;
       const std::int64_t mHi = minorStep > 0 ? hi - ay : ay - lo;
       first = walk.First(mLo);
       last = std::min(walk.First(mHi + 1) - 1, walk.n);
+    } else {
+      first = std::max<std::int64_t>(lo - ay, 0);
+      last = std::min(hi - ay, walk.n);
     }
     if (first > last) continue;
-    std::int64_t left = ax + first;
-    std::int64_t right = ax + last;
-    if (!xMajor) {
-      left = ax + minorStep * walk.Offset(first);
-      right = ax + minorStep * walk.Offset(last);
-      if (left > right) std::swap(left, right);
-    }
+    std::int64_t left = xMajor ? ax + first : ax + minorStep * walk.Offset(first);
+    std::int64_t right = xMajor ? ax + last : ax + minorStep * walk.Offset(last);
+    if (left > right) std::swap(left, right);
     raster::Fill(*image_, left, hi, right + pw, hi + 1, foreColor_.rgb);
   }
 }

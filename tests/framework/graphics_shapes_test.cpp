@@ -56,9 +56,6 @@ const ArtCase kRects[] = {
       .....
       ...##
       ...##)"},
-    {"FillCoveringAll", 3, 2, [](Graphics& g) { g.FillRect(-5, -5, 20, 20); }, R"(
-      ###
-      ###)"},
     {"FillZeroAndNegativeSizes", 4, 3,
      [](Graphics& g) {
        g.FillRect(0, 0, 0, 3);
@@ -75,10 +72,6 @@ const ArtCase kRects[] = {
       #....#
       #....#
       ######)"},
-    {"FrameOnePixel", 3, 3, [](Graphics& g) { g.DrawRect(1, 1, 1, 1); }, R"(
-      ...
-      .#.
-      ...)"},
     {"FrameThreeByTwoPen", 9, 7,
      [](Graphics& g) {
        Pen(g, 3, 2);
@@ -92,21 +85,6 @@ const ArtCase kRects[] = {
       ###...###
       #########
       #########)"},
-    {"FrameThreePixelPen", 9, 9,
-     [](Graphics& g) {
-       Pen(g, 3, 3);
-       g.DrawRect(0, 0, 9, 8);
-     },
-     R"(
-      #########
-      #########
-      #########
-      ###...###
-      ###...###
-      #########
-      #########
-      #########
-      .........)"},
     {"FramePenThickerThanHalfFills", 6, 5,
      [](Graphics& g) {
        Pen(g, 2, 2);
@@ -150,12 +128,6 @@ const ArtCase kLines[] = {
     {"HorizontalBothEnds", 6, 2, [](Graphics& g) { g.DrawLine(1, 0, 4, 0); }, R"(
       .####.
       ......)"},
-    {"VerticalReversed", 2, 5, [](Graphics& g) { g.DrawLine(1, 3, 1, 1); }, R"(
-      ..
-      .#
-      .#
-      .#
-      ..)"},
     {"FortyFiveDegrees", 5, 5, [](Graphics& g) { g.DrawLine(0, 4, 4, 0); }, R"(
       ....#
       ...#.
@@ -188,15 +160,6 @@ const ArtCase kLines[] = {
       .###..
       ..###.
       ...##.)"},
-    {"WidePenOnHorizontal", 7, 3,
-     [](Graphics& g) {
-       Pen(g, 3, 1);
-       g.DrawLine(1, 1, 3, 1);
-     },
-     R"(
-      .......
-      .#####.
-      .......)"},
     {"ClippedFromOutside", 4, 4, [](Graphics& g) { g.DrawLine(-2, 5, 5, -2); }, R"(
       ...#
       ..#.

@@ -189,26 +189,6 @@ TEST_F(Sweep, RoundRectsAreSymmetricConvexAndClosed) {
   }
 }
 
-TEST_F(Sweep, FramesArePenThickInsideTheirBox) {
-  for (int round = 0; round < 400; ++round) {
-    const Box b{2, 2, Any(1, 30), Any(1, 30)};
-    const int pw = Any(1, 12), ph = Any(1, 12);
-    SCOPED_TRACE(testing::Message() << "frame " << b.w << " x " << b.h << " pen " << pw << " x " << ph);
-    const Ink frame(b.w + 4, b.h + 4, [&](Graphics& g) {
-      g.PenWidth(pw);
-      g.PenHeight(ph);
-      g.DrawRect(b.x, b.y, b.w, b.h);
-    });
-    for (int y = 0; y < frame.Height(); ++y) {
-      for (int x = 0; x < frame.Width(); ++x) {
-        const bool inBox = x >= b.x && x < b.x + b.w && y >= b.y && y < b.y + b.h;
-        const bool inHole = x >= b.x + pw && x < b.x + b.w - pw && y >= b.y + ph && y < b.y + b.h - ph;
-        ASSERT_EQ(frame.At(x, y), inBox && !inHole) << x << ", " << y;
-      }
-    }
-  }
-}
-
 TEST_F(Sweep, LinesStepOnePixelAndHitBothEnds) {
   for (int round = 0; round < 1000; ++round) {
     const int x1 = Any(0, 40), y1 = Any(0, 40), x2 = Any(0, 40), y2 = Any(0, 40);
