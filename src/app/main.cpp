@@ -1,1 +1,3 @@
-int main() { return 0; }
+#include "app/StartUp.h"
+
+int main(int argc, char** argv) { return RunProgram(argc, argv); }

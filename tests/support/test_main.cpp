@@ -1,13 +1,24 @@
+// The test programs' entry: the framework runtime (a Qt application on the offscreen platform
+// unless the environment says otherwise), then every test.
 #include <QApplication>
 #include <QFont>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
+#include "framework/application.h"
+#include "framework/window.h"
+#include "support/screen_harness.h"
+
 int main(int argc, char** argv) {
   testing::InitGoogleTest(&argc, argv);
-  // Headless unless told otherwise; the build also runs this program to list the tests.
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
+  SetHarnessProgram(argv[0]);
+  if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  fw::Initialize(argc, argv);
   // Text metrics in the tests assume this font ("System" draws in the application's font).
   QApplication::setFont(QFont("DejaVu Sans"));
-  return RUN_ALL_TESTS();
+  const int status = RUN_ALL_TESTS();
+  fw::ReleaseWindows();
+  fw::Shutdown();
+  return status;
 }

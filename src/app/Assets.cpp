@@ -1,0 +1,3 @@
+#include "app/Assets.h"
+
+void ReleaseAssets() {}

@@ -1,0 +1,112 @@
+#include "framework/binary_stream.h"
+
+#include <QFileDevice>
+#include <QSaveFile>
+#include <bit>
+#include <cstring>
+
+namespace fw {
+
+namespace {
+constexpr std::size_t kMaxPStringBytes = 255;
+
+bool IsUtf8Continuation(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+}  // namespace
+
+BinaryStream::BinaryStream(std::unique_ptr<QFileDevice> file) : file_(std::move(file)) {}
+
+// A replacing stream that was never closed is thrown away here, and the old file stays.
+BinaryStream::~BinaryStream() = default;
+
+bool BinaryStream::Read(char* bytes, std::int64_t count) {
+  if (file_ && file_->read(bytes, count) == count) return true;
+  std::memset(bytes, 0, static_cast<std::size_t>(count));
+  pastEnd_ = true;
+  return false;
+}
+
+void BinaryStream::Write(const char* bytes, std::int64_t count) {
+  if (file_ && file_->write(bytes, count) == count) return;
+  writeFailed_ = true;
+}
+
+std::uint8_t BinaryStream::ReadUInt8() {
+  char byte = 0;
+  Read(&byte, 1);
+  return static_cast<std::uint8_t>(byte);
+}
+
+std::int32_t BinaryStream::ReadInt32() {
+  unsigned char bytes[4];
+  Read(reinterpret_cast<char*>(bytes), 4);
+  std::uint32_t value = 0;
+  for (unsigned char b : bytes) value = (value << 8) | b;
+  return static_cast<std::int32_t>(value);
+}
+
+double BinaryStream::ReadDouble() {
+  unsigned char bytes[8];
+  Read(reinterpret_cast<char*>(bytes), 8);
+  std::uint64_t bits = 0;
+  for (unsigned char b : bytes) bits = (bits << 8) | b;
+  return std::bit_cast<double>(bits);
+}
+
+String BinaryStream::ReadPString() {
+  const std::uint8_t length = ReadUInt8();
+  String text(length, '\0');
+  if (!Read(text.data(), length)) return String();
+  return text;
+}
+
+void BinaryStream::WriteUInt8(std::uint8_t value) {
+  const char byte = static_cast<char>(value);
+  Write(&byte, 1);
+}
+
+void BinaryStream::WriteInt32(std::int32_t value) {
+  const auto bits = static_cast<std::uint32_t>(value);
+  const char bytes[4] = {static_cast<char>(bits >> 24), static_cast<char>(bits >> 16), static_cast<char>(bits >> 8),
+                         static_cast<char>(bits)};
+  Write(bytes, 4);
+}
+
+void BinaryStream::WriteDouble(double value) {
+  const auto bits = std::bit_cast<std::uint64_t>(value);
+  char bytes[8];
+  for (int i = 0; i < 8; ++i) bytes[i] = static_cast<char>(bits >> (56 - 8 * i));
+  Write(bytes, 8);
+}
+
+void BinaryStream::WritePString(const String& value) {
+  std::size_t length = value.size();
+  if (length > kMaxPStringBytes) {
+    length = kMaxPStringBytes;
+    while (length > 0 && IsUtf8Continuation(value[length])) --length;
+  }
+  WriteUInt8(static_cast<std::uint8_t>(length));
+  Write(value.data(), static_cast<std::int64_t>(length));
+}
+
+std::int64_t BinaryStream::Position() const { return file_ ? file_->pos() : 0; }
+
+void BinaryStream::Position(std::int64_t position) {
+  // Moving flushes what is buffered, so a failure here can be a write that failed.
+  if (file_ && file_->seek(position)) return;
+  writeFailed_ = true;
+}
+
+std::int64_t BinaryStream::Length() const { return file_ ? file_->size() : 0; }
+
+bool BinaryStream::Eof() const { return !file_ || Position() >= Length(); }
+
+bool BinaryStream::Close() {
+  if (!file_) return !writeFailed_;
+  const std::unique_ptr<QFileDevice> file = std::move(file_);
+  const bool written = !writeFailed_ && (!file->isWritable() || file->flush());
+  if (auto* replacement = qobject_cast<QSaveFile*>(file.get())) return written && replacement->commit();
+  file->close();
+  return written && file->error() == QFileDevice::NoError;
+}
+
+}  // namespace fw

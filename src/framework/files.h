@@ -1,0 +1,40 @@
+#pragma once
+// Files and folders by path, and the user's preferences folder.
+#include "framework/binary_stream.h"
+#include "framework/ref.h"
+#include "framework/strings.h"
+
+namespace fw {
+
+class FolderItem {
+public:
+  explicit FolderItem(String path) : path_(std::move(path)) {}
+
+  const String& NativePath() const { return path_; }
+  Ref<FolderItem> Child(const String& name) const;
+  bool Exists() const;
+
+  // The file opened for reading, or for reading and writing in place; nil when it is missing
+  // (it is never created here), is a folder or cannot be opened so.
+  Ref<BinaryStream> OpenAsBinaryFile(bool readWrite) const;
+
+  // A new, empty file that is to replace this one. It is written beside the old file, which
+  // stays untouched until the stream's Close flushes the new one to disk and moves it into
+  // place in one step; a stream dropped unclosed, or whose writes failed, leaves the old file
+  // as it was. Nil when no such file can be made here (folder missing or not writable, an
+  // existing file that is not writable, a folder of this name). Linux keeps no file types:
+  // the type is accepted and dropped.
+  Ref<BinaryStream> CreateBinaryFile(const String& type) const;
+
+  // The platform file type. Linux keeps none, so it lives on this object only.
+  String MacType;
+
+private:
+  String path_;
+};
+
+// The XDG config folder: $XDG_CONFIG_HOME when it is an absolute path, else ~/.config;
+// made (private to the user) when missing.
+Ref<FolderItem> PreferencesFolder();
+
+}  // namespace fw

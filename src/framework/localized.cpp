@@ -1,0 +1,90 @@
+#include "framework/localized.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QLocale>
+#include <QPointer>
+#include <QStringList>
+#include <QTranslator>
+
+namespace fw {
+
+namespace {
+
+constexpr const char* kContext = "Quarvel";
+
+// Parented to the application object, so it goes with it; the pointer then reads null.
+QPointer<QTranslator>& Installed() {
+  static QPointer<QTranslator> translator;
+  return translator;
+}
+
+bool IsBuiltIn(const QString& language) {
+  const QString base = language.section(u'_', 0, 0).toLower();
+  return base == QLatin1String("en") || base == QLatin1String("c") || base == QLatin1String("posix");
+}
+
+// quarvel_de_CH.qm, quarvel_de_ch.qm, quarvel_de.qm: the language as given and in lower case,
+// then shorter by one subtag at a time.
+QString FindFile(const QString& folder, QString language) {
+  for (;;) {
+    for (const QString& name : {language, language.toLower()}) {
+      const QString path = folder + QStringLiteral("/quarvel_") + name + QStringLiteral(".qm");
+      if (QFileInfo(path).isFile()) return path;
+    }
+    const qsizetype cut = language.lastIndexOf(u'_');
+    if (cut <= 0) return {};
+    language.truncate(cut);
+  }
+}
+
+}  // namespace
+
+String _GetLocalizedString(const String& key, const String& englishDefault) {
+  // Without a translation, translate() hands back the source text, which is the key.
+  QString text = QCoreApplication::translate(kContext, key.c_str());
+  if (text.isEmpty() || text == QString::fromStdString(key)) return englishDefault;
+  text.replace(QStringLiteral("\r\n"), QStringLiteral("\r"));
+  text.replace(u'\n', u'\r');
+  return text.toStdString();
+}
+
+bool LoadTranslations() {
+  if (!QCoreApplication::instance()) return false;
+  std::vector<String> languages;
+  for (const QString& language : QLocale::system().uiLanguages()) languages.push_back(language.toStdString());
+  return LoadTranslations(QCoreApplication::applicationDirPath().toStdString() + "/translations", languages);
+}
+
+bool LoadTranslations(const String& folder, const std::vector<String>& languages) {
+  for (const String& tag : languages) {
+    const QString language = QString::fromStdString(tag).replace(u'-', u'_');
+    if (language.isEmpty()) continue;
+    if (IsBuiltIn(language)) break;
+    const QString path = FindFile(QString::fromStdString(folder), language);
+    if (!path.isEmpty()) return LoadTranslationFile(path.toStdString());
+  }
+  UnloadTranslations();
+  return false;
+}
+
+bool LoadTranslationFile(const String& path) {
+  UnloadTranslations();
+  QCoreApplication* app = QCoreApplication::instance();
+  const QString file = QString::fromStdString(path);
+  if (!app || !QFileInfo(file).isFile()) return false;
+  auto* translator = new QTranslator(app);
+  if (!translator->load(file) || !QCoreApplication::installTranslator(translator)) {
+    delete translator;
+    return false;
+  }
+  Installed() = translator;
+  return true;
+}
+
+void UnloadTranslations() {
+  delete Installed().data();
+  Installed() = nullptr;
+}
+
+}  // namespace fw

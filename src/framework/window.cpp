@@ -1,0 +1,366 @@
+#include "framework/window.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMetaObject>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
+
+#include "framework/application.h"
+#include "framework/menubar.h"
+#include "framework/screens.h"
+#include "framework/strings.h"
+#include "framework/window_widget.h"
+
+namespace fw {
+
+// ---- The Qt side -------------------------------------------------------------------------
+
+ClientArea::ClientArea(Window& owner, QWidget* parent) : QWidget(parent), owner_(owner) {}
+
+void ClientArea::resizeEvent(QResizeEvent* event) {
+  const QSize o = event->oldSize(), n = event->size();
+  if (o.isValid()) owner_.ClientResized(o.width(), o.height(), n.width(), n.height());
+  owner_.ScheduleEventPaint();
+}
+
+WindowWidget::WindowWidget(Window& owner) : QWidget(nullptr), owner_(owner) {
+  layout_ = new QVBoxLayout(this);
+  layout_->setContentsMargins(0, 0, 0, 0);
+  layout_->setSpacing(0);
+  client_ = new ClientArea(owner, this);
+  layout_->addWidget(client_, 1);
+  setFocusPolicy(Qt::StrongFocus);
+}
+
+void WindowWidget::SetMenuBarWidget(QWidget* bar) {
+  delete menuBar_;
+  menuBar_ = bar;
+  if (bar) layout_->insertWidget(0, bar);
+}
+
+void WindowWidget::SetToolbarWidget(QWidget* toolbar) {
+  delete toolbar_;
+  toolbar_ = toolbar;
+  if (toolbar) layout_->insertWidget(menuBar_ ? 1 : 0, toolbar);
+}
+
+void WindowWidget::ShowMenuBar(bool visible) {
+  if (menuBar_) menuBar_->setVisible(visible);
+}
+
+bool WindowWidget::event(QEvent* event) {
+  switch (event->type()) {
+    case QEvent::WindowActivate:
+      Guarded([this] { owner_.Event_Activate(); });
+      break;
+    case QEvent::WindowDeactivate:
+      Guarded([this] { owner_.Event_Deactivate(); });
+      break;
+    default:
+      break;
+  }
+  return QWidget::event(event);
+}
+
+void WindowWidget::keyPressEvent(QKeyEvent* event) {
+  const std::string key = KeyText(event->key(), event->text().toStdString());
+  if (key.empty() || !owner_.DeliverKeyDown(key)) QWidget::keyPressEvent(event);
+}
+
+void WindowWidget::mousePressEvent(QMouseEvent* event) {
+  const QPoint p = event->position().toPoint();
+  if (!owner_.DeliverMouseDown(p.x(), p.y())) QWidget::mousePressEvent(event);
+}
+
+void WindowWidget::closeEvent(QCloseEvent* event) {
+  Guarded([this] { owner_.Event_Close(); });
+  event->accept();
+}
+
+void WindowWidget::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  owner_.ScheduleEventPaint();
+}
+
+// ---- Window ------------------------------------------------------------------------------
+
+Window::Window() : widget_(std::make_unique<WindowWidget>(*this)) {}
+
+Window::~Window() {
+  // Controls go before the widget that parents theirs.
+  controls_.clear();
+}
+
+void Window::Construct() {
+  // A window made visible by its layout shows once it is open.
+  constructing_ = true;
+  Layout();
+  CreateControls();
+  AddMenuHandlers();
+  Event_Open();
+  constructing_ = false;
+  if (showAfterConstruct_) Show();
+}
+
+std::string Window::Title() const { return widget_->windowTitle().toStdString(); }
+void Window::Title(const std::string& title) { widget_->setWindowTitle(QString::fromStdString(title)); }
+
+void Window::Left(std::int32_t x) {
+  left_ = x;
+  placed_ = true;
+  ApplyPlacement();
+}
+
+void Window::Top(std::int32_t y) {
+  top_ = y;
+  placed_ = true;
+  ApplyPlacement();
+}
+
+namespace {
+
+// The Qt screen whose physical rectangle holds the point, else the primary screen.
+QScreen* ScreenAtPhysical(std::int32_t x, std::int32_t y) {
+  for (std::int32_t i = 0; QScreen* s = QtScreen(i); ++i) {
+    const ScreenInfo info = Screen(i);
+    if (x >= info.Left && y >= info.Top && x < info.Left + info.Width && y < info.Top + info.Height) return s;
+  }
+  return QGuiApplication::primaryScreen();
+}
+
+QPoint PhysicalToLogical(QScreen& s, std::int32_t x, std::int32_t y) {
+  const QPoint origin = s.geometry().topLeft();
+  const double dpr = s.devicePixelRatio();
+  return origin + QPoint(static_cast<int>(std::lround((x - origin.x()) / dpr)),
+                         static_cast<int>(std::lround((y - origin.y()) / dpr)));
+}
+
+}  // namespace
+
+void Window::ApplyPlacement() {
+  if (!placed_ || fullScreen_) return;
+  QScreen* s = ScreenAtPhysical(left_, top_);
+  if (!s) return;
+  widget_->setScreen(s);
+  widget_->move(PhysicalToLogical(*s, left_, top_));
+}
+
+std::int32_t Window::Width() const { return widget_->Client()->width(); }
+std::int32_t Window::Height() const { return widget_->Client()->height(); }
+
+void Window::Width(std::int32_t w) {
+  w = std::max(w, 1);
+  if (resizeable_) widget_->Client()->setMinimumWidth(0), widget_->Client()->setMaximumWidth(QWIDGETSIZE_MAX);
+  else widget_->Client()->setFixedWidth(w);
+  widget_->Client()->resize(w, widget_->Client()->height());
+  widget_->adjustSize();
+}
+
+void Window::Height(std::int32_t h) {
+  h = std::max(h, 1);
+  if (resizeable_) widget_->Client()->setMinimumHeight(0), widget_->Client()->setMaximumHeight(QWIDGETSIZE_MAX);
+  else widget_->Client()->setFixedHeight(h);
+  widget_->Client()->resize(widget_->Client()->width(), h);
+  widget_->adjustSize();
+}
+
+void Window::Resizeable(bool on) {
+  resizeable_ = on;
+  const QSize size = widget_->Client()->size();
+  if (on) {
+    widget_->Client()->setMinimumSize(0, 0);
+    widget_->Client()->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+  } else {
+    widget_->Client()->setFixedSize(size);
+  }
+}
+
+bool Window::Visible() const { return constructing_ ? showAfterConstruct_ : widget_->isVisible(); }
+
+void Window::Visible(bool visible) {
+  if (constructing_) {
+    showAfterConstruct_ = visible;
+    return;
+  }
+  if (visible) Show();
+  else Hide();
+}
+
+void Window::FullScreen(bool on) {
+  fullScreen_ = on;
+  if (!widget_->isVisible()) return;
+  if (on) ShowOnScreen();
+  else widget_->showNormal();
+}
+
+void Window::MenuBarVisible(bool on) {
+  menuBarVisible_ = on;
+  widget_->ShowMenuBar(on);
+}
+
+void Window::MenuBar(Ref<fw::MenuBar> bar) {
+  menuBar_ = bar;
+  widget_->SetMenuBarWidget(bar ? CreateMenuBarWidget(*bar, *this) : nullptr);
+  widget_->ShowMenuBar(menuBarVisible_);
+}
+
+void Window::ShowOnScreen() {
+  // The window gets its screen before it is shown: on Wayland the position alone does not
+  // choose the output of a full-screen window.
+  QScreen* s = placed_ ? ScreenAtPhysical(left_, top_) : widget_->screen();
+  if (s) widget_->setScreen(s);
+  if (fullScreen_) {
+    if (s) widget_->setGeometry(s->geometry());
+    widget_->showFullScreen();
+  } else {
+    ApplyPlacement();
+    widget_->show();
+  }
+  widget_->raise();
+  widget_->activateWindow();
+}
+
+void Window::Show() { ShowOnScreen(); }
+
+void Window::ShowWithin(Window& parent, std::int32_t /*mode*/) {
+  widget_->setParent(parent.Widget(), Qt::Tool);
+  ShowOnScreen();
+}
+
+void Window::Hide() { widget_->hide(); }
+
+void Window::Close() { widget_->close(); }
+
+void Window::Refresh(bool /*eraseBackground*/) {
+  ScheduleEventPaint();
+  widget_->update();
+}
+
+bool Window::IsActive() const { return widget_->isActiveWindow(); }
+
+void Window::ScheduleEventPaint() {
+  if (paintPending_) return;
+  paintPending_ = true;
+  QMetaObject::invokeMethod(widget_.get(), [this] { DeliverPaint(); }, Qt::QueuedConnection);
+}
+
+void Window::DeliverPaint() {
+  paintPending_ = false;
+  if (!widget_->isVisible()) return;
+  Guarded([this] { Event_Paint(); });
+}
+
+bool Window::DeliverKeyDown(const std::string& key) {
+  bool handled = false;
+  Guarded([&] { handled = Event_KeyDown(key); });
+  return handled;
+}
+
+bool Window::DeliverMouseDown(std::int32_t x, std::int32_t y) {
+  bool handled = false;
+  Guarded([&] { handled = Event_MouseDown(x, y); });
+  return handled;
+}
+
+void Window::DeliverEnableMenuItems() {
+  Guarded([this] { Event_EnableMenuItems(); });
+}
+
+void Window::AddControl(Ref<Control> control) {
+  controls_.push_back(control);
+  control->AttachTo(*this);
+}
+
+Ref<Control> Window::FindControl(const std::string& name) const {
+  for (const auto& c : controls_)
+    if (c->Name == name) return c;
+  return nullptr;
+}
+
+void Window::AddMenuHandler(const std::string& itemName, std::function<bool()> handler) {
+  menuHandlers_[itemName] = std::move(handler);
+}
+
+bool Window::HasMenuHandler(const std::string& itemName) const { return menuHandlers_.count(itemName) > 0; }
+
+bool Window::HandleMenu(const std::string& itemName) {
+  const auto it = menuHandlers_.find(itemName);
+  if (it == menuHandlers_.end()) return false;
+  bool handled = false;
+  Guarded([&] { handled = it->second(); });
+  return handled;
+}
+
+QWidget* Window::Widget() const { return widget_.get(); }
+QWidget* Window::ClientArea() const { return widget_->Client(); }
+void Window::SetToolbarWidget(QWidget* toolbar) { widget_->SetToolbarWidget(toolbar); }
+
+void Window::ClientResized(std::int32_t oldW, std::int32_t oldH, std::int32_t newW, std::int32_t newH) {
+  for (const auto& c : controls_)
+    if (auto* rc = dynamic_cast<RectControl*>(c.get())) rc->FollowWindow(oldW, oldH, newW, newH);
+}
+
+// ---- The lists of windows ----------------------------------------------------------------
+
+namespace {
+std::vector<Ref<Window>>& AllWindows() {
+  static std::vector<Ref<Window>> windows;
+  return windows;
+}
+std::map<std::type_index, Ref<Window>>& DefaultWindows() {
+  static std::map<std::type_index, Ref<Window>> windows;
+  return windows;
+}
+}  // namespace
+
+void RegisterWindow(Ref<Window> window) { AllWindows().push_back(std::move(window)); }
+
+Ref<Window> FindDefaultWindow(std::type_index type) {
+  const auto it = DefaultWindows().find(type);
+  return it == DefaultWindows().end() ? Ref<Window>() : it->second;
+}
+
+void SetDefaultWindow(std::type_index type, Ref<Window> window) { DefaultWindows()[type] = std::move(window); }
+
+void ReleaseWindows() {
+  // Swap out first: a window's destructor must not find itself in a list being cleared.
+  auto defaults = std::move(DefaultWindows());
+  DefaultWindows().clear();
+  defaults.clear();
+  auto all = std::move(AllWindows());
+  AllWindows().clear();
+  all.clear();
+}
+
+std::string KeyText(int qtKey, const std::string& typed) {
+  switch (qtKey) {
+    case Qt::Key_Escape: return Chr(27);
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return Chr(13);
+    case Qt::Key_Tab: return Chr(9);
+    case Qt::Key_Backspace: return Chr(8);
+    case Qt::Key_Delete: return Chr(127);
+    case Qt::Key_Left: return Chr(28);
+    case Qt::Key_Right: return Chr(29);
+    case Qt::Key_Up: return Chr(30);
+    case Qt::Key_Down: return Chr(31);
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Meta:
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+    case Qt::Key_CapsLock:
+    case Qt::Key_NumLock:
+    case Qt::Key_Super_L:
+    case Qt::Key_Super_R: return std::string();
+    default: return typed;
+  }
+}
+
+}  // namespace fw

@@ -1,0 +1,48 @@
+#pragma once
+// Framework-internal: the Qt top-level widget behind a Window. It stacks the menu bar, the
+// toolbar and the client area (where controls sit at window coordinates) and turns Qt's
+// events into the window's events, each through the exception guard.
+#include <QWidget>
+
+class QVBoxLayout;
+
+namespace fw {
+
+class Window;
+
+class ClientArea : public QWidget {
+public:
+  ClientArea(Window& owner, QWidget* parent);
+
+protected:
+  void resizeEvent(QResizeEvent* event) override;
+
+private:
+  Window& owner_;
+};
+
+class WindowWidget : public QWidget {
+public:
+  explicit WindowWidget(Window& owner);
+
+  ClientArea* Client() const { return client_; }
+  void SetMenuBarWidget(QWidget* bar);
+  void SetToolbarWidget(QWidget* toolbar);
+  void ShowMenuBar(bool visible);
+
+protected:
+  bool event(QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+
+private:
+  Window& owner_;
+  QVBoxLayout* layout_;
+  QWidget* menuBar_ = nullptr;
+  QWidget* toolbar_ = nullptr;
+  ClientArea* client_;
+};
+
+}  // namespace fw

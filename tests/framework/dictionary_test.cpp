@@ -1,0 +1,44 @@
+#include "framework/dictionary.h"
+
+#include <gtest/gtest.h>
+
+using namespace fw;
+
+TEST(Dictionary, KeysKeepInsertionOrderAndOverwriteKeepsPosition) {
+  Dictionary d;
+  d.Value("PrefType", std::string("Global"));
+  d.Value("AllTests", false);
+  d.Value("FontSize", 12);
+  d.Value("AllTests", true);
+  ASSERT_EQ(d.Count(), 3);
+  EXPECT_EQ(d.Key(0), "PrefType");
+  EXPECT_EQ(d.Key(1), "AllTests");
+  EXPECT_EQ(d.Key(2), "FontSize");
+  EXPECT_TRUE(std::get<bool>(d.Value("AllTests")));
+  EXPECT_TRUE(d.HasKey("FontSize"));
+  EXPECT_FALSE(d.HasKey("fontsize"));
+}
+
+TEST(Dictionary, MissingKeysAndPositionsRaise) {
+  Dictionary d;
+  EXPECT_THROW(d.Value("Sound"), KeyNotFoundException);
+  EXPECT_THROW(d.Key(0), OutOfBoundsException);
+  d.Value("Sound", true);
+  EXPECT_THROW(d.Key(-1), OutOfBoundsException);
+}
+
+TEST(Dictionary, ValuesConvertAsTheProgramReadsThem) {
+  EXPECT_EQ(VariantToInt(Variant(12.9)), 12);
+  EXPECT_EQ(VariantToDouble(Variant(std::int32_t{12})), 12.0);
+  EXPECT_TRUE(VariantToBool(Variant(std::int32_t{2})));
+  EXPECT_EQ(VariantToString(Variant(true)), "True");
+}
+
+TEST(Ref, NilAccessRaises) {
+  Ref<Dictionary> nothing;
+  EXPECT_THROW(nothing->Count(), NilObjectException);
+  Ref<Dictionary> some = New<Dictionary>();
+  Ref<Dictionary> same = some;
+  same->Value("a", 1);
+  EXPECT_EQ(some->Count(), 1);  // shared, not copied
+}

@@ -1,0 +1,207 @@
+#include "prefs/cPreferences.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <optional>
+
+#include "support/file_size_limit.h"
+
+namespace {
+
+// A file's bytes, laid out as the store lays them.
+struct Bytes {
+  std::string s;
+  Bytes& Str(const std::string& t) { return U8(int(t.size())).Raw(t); }
+  Bytes& Raw(const std::string& t) { return s += t, *this; }
+  Bytes& U8(int b) { return s += char(b), *this; }
+  Bytes& I32(std::uint32_t v) { return U8(int(v >> 24)).U8(int(v >> 16)).U8(int(v >> 8)).U8(int(v)); }
+  Bytes& Record(const std::string& name, std::uint32_t count) {
+    return Str("PrefType").Str(name).Str("PrefCount").I32(count);
+  }
+  Bytes& Bool(const std::string& key, int b) { return Str(key).U8(11).U8(b); }
+};
+
+const std::string kFinished = Bytes().Str("QVL. finished").s;
+const std::string kH = Bytes().Record("H", 1).s;
+const std::string kDefaultsFile = Bytes().Raw(kFinished).Record("Global", 6).Bool("AllTests", 0).Bool("ShowHelp", 1)
+                                      .Str("FontSize").U8(2).I32(12).Bool("OverscanUsePixels", 0).Bool("Sound", 1).s;
+const std::string kLoaded = "Preferences: Loaded successfully";
+const std::string kNoFile = "Preferences: Could not open file! Defaults are used.";
+const std::string kWrong = "Preferences: Wrong format! Defaults are used.";
+
+fw::Ref<fw::Dictionary> Defaults() {
+  auto d = fw::New<fw::Dictionary>();
+  d->Value("AllTests", false);
+  d->Value("ShowHelp", true);
+  d->Value("FontSize", std::int32_t{12});
+  d->Value("OverscanUsePixels", false);
+  d->Value("Sound", true);
+  return d;
+}
+
+// Each record as "key=<type letter><value> ...", so that types and key order show too.
+std::vector<std::string> Dump(const cPreferences& prefs) {
+  std::vector<std::string> out;
+  for (const auto& d : prefs.PrefData) {
+    std::string line;
+    for (std::int32_t i = 0; i < d->Count(); ++i) {
+      const fw::Variant& v = d->Value(d->Key(i));
+      line += (i ? " " : "") + d->Key(i) + "=" + "idsbc"[v.index()] + fw::VariantToString(v);
+    }
+    out.push_back(line);
+  }
+  return out;
+}
+
+class PrefsTest : public testing::Test {
+protected:
+  void SetUp() override { setenv("XDG_CONFIG_HOME", dir.path().toStdString().c_str(), 1); }
+  std::string File() const {
+    std::ifstream in(Path(), std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+  }
+  void File(const std::string& bytes) const { std::ofstream(Path(), std::ios::binary) << bytes; }
+  std::string Path() const { return dir.path().toStdString() + "/Quarvel"; }
+
+  QTemporaryDir dir;
+};
+
+TEST_F(PrefsTest, FirstStartLogsAndWritesTheDefaultsIn108Bytes) {
+  cPreferences prefs("Quarvel");
+  EXPECT_FALSE(prefs.GetData("Global"));
+  prefs.SetAndSave("Global", Defaults());
+  EXPECT_EQ(prefs.Info, kNoFile + "\rPreferences: Can't find key <Global>\rPreferences: Creating key <Global>");
+  EXPECT_EQ(File(), kDefaultsFile);
+  EXPECT_EQ(File().size(), 108u);
+
+  prefs.GetData("Global")->Value("FontSize", 18.0);
+  prefs.Save();
+  EXPECT_EQ(File().size(), 112u);
+  cPreferences again("Quarvel");
+  EXPECT_EQ(again.Info, kLoaded);
+  EXPECT_EQ(Dump(again), std::vector<std::string>{"PrefType=sGlobal AllTests=bFalse ShowHelp=bTrue FontSize=d18 "
+                                                  "OverscanUsePixels=bFalse Sound=bTrue"});
+}
+
+struct LoadCase {
+  const char* name;
+  std::string file;  // "-": no file
+  std::string info;
+  std::vector<std::string> records;
+};
+
+void PrintTo(const LoadCase& c, std::ostream* os) { *os << c.name; }
+
+class LoadTest : public PrefsTest, public testing::WithParamInterface<LoadCase> {};
+
+// Each row must also end at once: a loader that trusts a count would loop or wait.
+TEST_P(LoadTest, ReadsWhatTheFileHoldsAndStopsAtItsEnd) {
+  if (GetParam().file != "-") File(GetParam().file);
+  cPreferences prefs("Quarvel");
+  EXPECT_EQ(prefs.Info, GetParam().info);
+  EXPECT_EQ(Dump(prefs), GetParam().records);
+  EXPECT_FALSE(prefs.PrefStream);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    , LoadTest,
+    testing::Values(
+        LoadCase{"NoFile", "-", kNoFile, {}}, LoadCase{"EmptyFile", "", kNoFile, {}},
+        LoadCase{"SaveNotFinished", Bytes().Str("just starting").Raw(kH).s, kWrong, {}},
+        LoadCase{"HeaderOnly", kFinished, kLoaded, {}},
+        LoadCase{"BooleanByteTwo", kFinished + Bytes().Record("G", 2).Bool("B", 2).s, kLoaded, {"PrefType=sG B=bTrue"}},
+        LoadCase{"CountOne", kFinished + kH + kH, kLoaded, {"PrefType=sH", "PrefType=sH"}},
+        LoadCase{"UnknownTypeCode",
+                 kFinished + Bytes().Record("G", 4).Bool("A", 1).Str("X").U8(7).Str("C").U8(16).U8(1).U8(2).U8(3).s,
+                 kLoaded, {"PrefType=sG A=bTrue C=c66051"}},
+        LoadCase{"CountBeyondTheEntries", kFinished + Bytes().Record("G", 0x7FFFFFFF).Bool("A", 1).s, kLoaded,
+                 {"PrefType=sG A=bTrue"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(PrefsTest, AFileCutAnywhereLoadsOnlyValuesThatWereSaved) {
+  const auto saved = Defaults();
+  for (std::size_t length = kFinished.size(); length < kDefaultsFile.size(); ++length) {
+    File(kDefaultsFile.substr(0, length));
+    cPreferences prefs("Quarvel");
+    ASSERT_LE(prefs.PrefData.size(), 1u) << length;
+    for (const auto& record : prefs.PrefData)
+      for (std::int32_t i = 1; i < record->Count(); ++i)
+        EXPECT_EQ(record->Value(record->Key(i)), saved->Value(record->Key(i))) << length;
+  }
+}
+
+TEST_F(PrefsTest, AnEmptyStoreSavesTheHeaderAlone) {
+  cPreferences("Quarvel").Save();
+  EXPECT_EQ(File(), kFinished);
+  EXPECT_EQ(cPreferences("Quarvel").Info, kLoaded);
+}
+
+TEST_F(PrefsTest, ASaveAfterARefusedFileLeavesNothingOfIt) {
+  File(Bytes().Str("just starting").Raw(std::string(500, '\x07')).s);
+  cPreferences("Quarvel").SetAndSave("Global", Defaults());
+  EXPECT_EQ(File(), kDefaultsFile);
+}
+
+TEST_F(PrefsTest, TheSharedRecordAndSetDataReachTheNextSave) {
+  File(kFinished + Bytes().Record("G", 2).Bool("A", 1).s + Bytes().Record("G", 2).Bool("A", 0).s);
+  cPreferences prefs("Quarvel");
+  prefs.GetData("G")->Value("A", false);
+  auto data = fw::New<fw::Dictionary>();
+  data->Value("New", std::int32_t{1});
+  data->Value("A", true);
+  prefs.SetAndSave("G", data);
+  auto own = fw::New<fw::Dictionary>();
+  own->Value("K", 1.5);
+  prefs.SetAndSave("F", own);
+  own->Value("K", 2.5);  // the caller's dictionary is not the record
+  prefs.Save();
+  EXPECT_EQ(Dump(cPreferences("Quarvel")),
+            (std::vector<std::string>{"PrefType=sG A=bTrue New=i1", "PrefType=sG A=bFalse", "PrefType=sF K=d1.5"}));
+}
+
+// The file as it stood must survive a failed save byte for byte, and the store stays as it was.
+class FailedSaveTest : public PrefsTest {
+protected:
+  void SetUp() override {
+    PrefsTest::SetUp();
+    cPreferences("Quarvel").SetAndSave("Global", Defaults());
+    prefs.emplace("Quarvel");
+    prefs->GetData("Global")->Value("Sound", false);
+  }
+  void ExpectOldFileKept() {
+    EXPECT_EQ(prefs->Info, kLoaded + "\rPreferences: Failed to save!");
+    EXPECT_EQ(File(), kDefaultsFile);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"Quarvel"});
+    EXPECT_FALSE(std::get<bool>(prefs->GetData("Global")->Value("Sound")));
+  }
+  std::optional<cPreferences> prefs;
+};
+
+TEST_F(FailedSaveTest, InAnUnwritableFolder) {
+  QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+  if (QFile probe(dir.path() + "/probe"); probe.open(QIODevice::WriteOnly)) {
+    probe.remove();
+    GTEST_SKIP() << "this user can write into read-only folders";
+  }
+  prefs->Save();
+  QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+  ExpectOldFileKept();
+}
+
+TEST_F(FailedSaveTest, WhenAWriteFailsHalfway) {
+  {
+    FileSizeLimit limit(60);
+    prefs->Save();
+  }
+  ExpectOldFileKept();
+  prefs->Save();
+  EXPECT_FALSE(std::get<bool>(cPreferences("Quarvel").GetData("Global")->Value("Sound")));
+}
+
+}  // namespace

@@ -1,0 +1,239 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>Quarvel</name>
+    <message>
+        <source>Localization.White</source>
+        <translation>Weiß</translation>
+    </message>
+    <message>
+        <source>Localization.Black</source>
+        <translation>Schwarz</translation>
+    </message>
+    <message>
+        <source>Localization.Red</source>
+        <translation>Rot</translation>
+    </message>
+    <message>
+        <source>Localization.Green</source>
+        <translation>Grün</translation>
+    </message>
+    <message>
+        <source>Localization.Blue</source>
+        <translation>Blau</translation>
+    </message>
+    <message>
+        <source>Localization.GrayShades</source>
+        <translation>Graustufen</translation>
+    </message>
+    <message>
+        <source>Localization.ColorShades</source>
+        <translation>Farbabstufungen</translation>
+    </message>
+    <message>
+        <source>Localization.Margins</source>
+        <translation>Ränder</translation>
+    </message>
+    <message>
+        <source>Localization.Convergency</source>
+        <translation>Konvergenz</translation>
+    </message>
+    <message>
+        <source>Localization.Resolution1</source>
+        <translation>Bildschärfe I</translation>
+    </message>
+    <message>
+        <source>Localization.Resolution2</source>
+        <translation>Bildschärfe II</translation>
+    </message>
+    <message>
+        <source>Localization.PumpEffect</source>
+        <translation>Pumpeffekt</translation>
+    </message>
+    <message>
+        <source>Localization.ClockPhase</source>
+        <translation>Takt/Phase</translation>
+    </message>
+    <message>
+        <source>Localization.Tracing</source>
+        <translation>Nachzieheffekt</translation>
+    </message>
+    <message>
+        <source>Localization.InvTracing</source>
+        <translation>Inv. Nachzieheffekt</translation>
+    </message>
+    <message>
+        <source>Localization.Gray25</source>
+        <translation>Grau 25%</translation>
+    </message>
+    <message>
+        <source>Localization.Gray50</source>
+        <translation>Grau 50%</translation>
+    </message>
+    <message>
+        <source>Localization.Gray75</source>
+        <translation>Grau 75%</translation>
+    </message>
+    <message>
+        <source>Localization.GrayGraduations</source>
+        <translation>Grauabstufungen</translation>
+    </message>
+    <message>
+        <source>Localization.RedGraduations</source>
+        <translation>Rotabstufungen</translation>
+    </message>
+    <message>
+        <source>Localization.GreenGraduations</source>
+        <translation>Grünabstufungen</translation>
+    </message>
+    <message>
+        <source>Localization.BlueGraduations</source>
+        <translation>Blauabstufungen</translation>
+    </message>
+    <message>
+        <source>Localization.SmpteColorsAnalog</source>
+        <translation>SMPTE-Farbbalken analog</translation>
+    </message>
+    <message>
+        <source>Localization.SmpteColorsDigital</source>
+        <translation>SMPTE-Farbbalken digital</translation>
+    </message>
+    <message>
+        <source>Localization.OverscanCheck</source>
+        <translation>Overscan-Prüfung</translation>
+    </message>
+    <message>
+        <source>Localization.Colors</source>
+        <translation>Farben</translation>
+    </message>
+    <message>
+        <source>Localization.Geometry</source>
+        <translation>Geometrie</translation>
+    </message>
+    <message>
+        <source>Localization.Matching</source>
+        <translation>Abgleich</translation>
+    </message>
+    <message>
+        <source>Localization.Video</source>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>Localization.File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Localization.Quit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Localization.Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Localization.Undo</source>
+        <translation>Widerrufen</translation>
+    </message>
+    <message>
+        <source>Localization.Cut</source>
+        <translation>Ausschneiden</translation>
+    </message>
+    <message>
+        <source>Localization.Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Localization.Paste</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>Localization.Clear</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Localization.TestPatterns</source>
+        <translation>Testbilder</translation>
+    </message>
+    <message>
+        <source>Localization.Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Localization.ShowExplanations</source>
+        <translation>Erklärungen einblenden</translation>
+    </message>
+    <message>
+        <source>Localization.HideExplanations</source>
+        <translation>Erklärungen ausblenden</translation>
+    </message>
+    <message>
+        <source>Localization.AboutQuarvel</source>
+        <translation>Über Quarvel…</translation>
+    </message>
+    <message>
+        <source>Localization.Preview</source>
+        <translation>Vorschau</translation>
+    </message>
+    <message>
+        <source>Localization.Test</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>Localization.AllTests</source>
+        <translation>Alle Tests durchführen</translation>
+    </message>
+    <message>
+        <source>Localization.EscCancels</source>
+        <translation>ESC bricht ab!</translation>
+    </message>
+    <message>
+        <source>Localization.ShowHelp</source>
+        <translation>Hilfe anzeigen</translation>
+    </message>
+    <message>
+        <source>Localization.AllMonitors</source>
+        <translation>Alle Monitore gleichzeitig</translation>
+    </message>
+    <message>
+        <source>Localization.CheckMonitor</source>
+        <translation>Monitor prüfen:</translation>
+    </message>
+    <message>
+        <source>Localization.Percent</source>
+        <translation>Prozent</translation>
+    </message>
+    <message>
+        <source>Localization.Pixels</source>
+        <translation>Pixel</translation>
+    </message>
+    <message>
+        <source>Localization.Sound</source>
+        <translation>Ton</translation>
+    </message>
+    <message>
+        <source>Localization.About</source>
+        <translation>Über Quarvel</translation>
+    </message>
+    <message>
+        <source>Localization.Width_SC</source>
+        <translation> (Breite)</translation>
+    </message>
+    <message>
+        <source>Localization.Height_SC</source>
+        <translation> (Höhe)</translation>
+    </message>
+    <message>
+        <source>Localization.Thousands</source>
+        <translation>Tausende</translation>
+    </message>
+    <message>
+        <source>Localization.Millions</source>
+        <translation>Millionen</translation>
+    </message>
+    <message>
+        <source>Localization.OfColors</source>
+        <translation>Farben</translation>
+    </message>
+</context>
+</TS>
