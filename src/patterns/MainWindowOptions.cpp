@@ -1,6 +1,15 @@
 #include "patterns/MainWindowOptions.h"
 
+namespace {
+std::optional<OptionsForTesting>& TestOptions() {
+  static std::optional<OptionsForTesting> options;
+  return options;
+}
+}  // namespace
+
 // Until the main window has its controls, the options read as their defaults.
-bool ShowHelpIsOn() { return false; }
+bool ShowHelpIsOn() { return TestOptions() ? TestOptions()->showHelp : false; }
 std::string FontSizeText() { return "12 pt."; }
 std::int32_t OverscanListIndex() { return 0; }
+
+void SetOptionsForTesting(std::optional<OptionsForTesting> options) { TestOptions() = std::move(options); }

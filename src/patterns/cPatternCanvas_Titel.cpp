@@ -1,9 +1,113 @@
 #include "patterns/cPatternCanvas.h"
 
-void cPatternCanvas::MakeTitel(std::int32_t, const std::string&) {}
-void cPatternCanvas::SplitLine(const std::string&, fw::Graphics&, std::vector<std::string>&) {}
+#include "app/Globals.h"
+#include "framework/msgbox.h"
+#include "framework/screens.h"
+#include "framework/strings.h"
+#include "text/localization.h"
+
+using fw::Int;
+
+namespace {
+
+// The short help text of a kind; the nine matching kinds share one.
+fw::String HelpText(const std::string& kind) {
+  if (kind == "ColWhite") return Localization::HtColWhite();
+  if (kind == "ColBlack") return Localization::HtColBlack();
+  if (kind == "ColRed") return Localization::HtColRed();
+  if (kind == "ColGreen") return Localization::HtColGreen();
+  if (kind == "ColBlue") return Localization::HtColBlue();
+  if (kind == "ColGrayShades") return Localization::HtColGrayShades();
+  if (kind == "ColColorShades") return Localization::HtColColorShades();
+  if (kind == "GeoGeometry") return Localization::HtGeoGeometry();
+  if (kind == "GeoMargins") return Localization::HtGeoMargins();
+  if (kind == "GeoConvergency") return Localization::HtGeoConvergency();
+  if (kind == "GeoResolution1") return Localization::HtGeoResolution1();
+  if (kind == "GeoResolution2") return Localization::HtGeoResolution2();
+  if (kind == "GeoPumpEffect") return Localization::HtGeoPumpEffect();
+  if (kind == "GeoClockPhase") return Localization::HtGeoClockPhase();
+  if (kind == "GeoTracing") return Localization::HtGeoTracing();
+  if (kind == "GeoInvTracing") return Localization::HtGeoInvTracing();
+  if (kind == "MatchWhite" || kind == "MatchGray25" || kind == "MatchGray50" || kind == "MatchGray75" ||
+      kind == "MatchBlack" || kind == "MatchGrayGraduations" || kind == "MatchRedGraduations" ||
+      kind == "MatchGreenGraduations" || kind == "MatchBlueGraduations")
+    return Localization::HtMatching();
+  if (kind == "VideoSmpteColAnalog") return Localization::HtVideoSmpteColAnalog();
+  if (kind == "VideoSmpteColDigital") return Localization::HtVideoSmpteColDigital();
+  if (kind == "VideoOverscan") return Localization::HtVideoOverscanCheck();
+  return {};
+}
+
+void SetTitelFont(fw::Graphics& graphics, const fw::ScreenInfo& screen) {
+  graphics.TextSize(Int(screen.Height / 30.0));
+  graphics.TextFont("System");
+}
+
+}  // namespace
+
+void cPatternCanvas::MakeTitel(std::int32_t screenIndex, const std::string& kind) {
+  std::vector<std::string> lines;
+  HideTitel();
+
+  const fw::ScreenInfo screen = fw::Screen(screenIndex);
+  const fw::Ref<fw::Picture> measure = fw::NewPicture(Int(screen.Width / 2.0), Int(screen.Height / 15.0), screen.Depth);
+  if (!measure) {
+    // Without a new title the previous pattern's title would be shown over this one.
+    Titel = nullptr;
+    fw::MsgBox(Localization::NotEnoughMem());
+    return;
+  }
+  fw::Graphics& mg = *measure->Graphics();
+  SetTitelFont(mg, screen);
+  const std::int32_t L = mg.TextHeight();
+
+  SplitLine(HelpText(kind), mg, lines);
+  const auto n = static_cast<std::int32_t>(lines.size());
+  Globals::TitelDuration = n * 120;
+
+  TitelSprite = fw::New<fw::Sprite>();
+  Titel = fw::NewPicture(Int(screen.Width / 2.0), L * (n + 1), screen.Depth);
+  if (!Titel) {
+    fw::MsgBox(Localization::NotEnoughMem());
+    return;
+  }
+  fw::Graphics& tg = *Titel->Graphics();
+  SetTitelFont(tg, screen);
+  TitelSprite->Image(Titel);
+
+  tg.ForeColor(0xDCDCDC);
+  tg.FillRoundRect(0, 0, Titel->Width(), Titel->Height(), 10, 10);
+  tg.ForeColor(0x000000);
+  for (std::int32_t i = 0; i < n; ++i) {
+    const std::string& line = lines[static_cast<std::size_t>(i)];
+    const std::int32_t x = Int(Titel->Width() / 2.0 - tg.StringWidth(line) / 2.0);
+    const std::int32_t y = Int(Titel->Height() / 2.0 - (n - 1.5) * L / 2.0 + static_cast<double>(L * i));
+    tg.DrawString(line, x, y, 0, false);
+  }
+  // Assigned again so that the sprite shows the text drawn after the first assignment.
+  TitelSprite->Image(Titel);
+}
+
+void cPatternCanvas::SplitLine(const std::string& text, fw::Graphics& graphics, std::vector<std::string>& lines) {
+  std::string line;
+  const std::int32_t fields = fw::CountFields(text, " ");
+  for (std::int32_t k = 1; k <= fields; ++k) {
+    const std::string word = fw::NthField(text, " ", k);
+    if (word.empty()) continue;
+    if (line.empty()) {
+      line = word;
+    } else if (graphics.StringWidth(line + " " + word) * 1.2 < graphics.Width()) {
+      line += " " + word;
+    } else {
+      lines.push_back(line);
+      line = word;
+    }
+  }
+  lines.push_back(line);
+}
+
 void cPatternCanvas::HideTitel() {
   if (!TitelVisible) return;
-  if (TitelSprite) TitelSprite->Close();
+  TitelSprite->Close();
   TitelVisible = false;
 }
