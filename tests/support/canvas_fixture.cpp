@@ -11,6 +11,9 @@ CanvasFixture::CanvasFixture(int width, int height, int depth) : window(std::mak
 }
 
 CanvasFixture::~CanvasFixture() {
+  // The canvas goes with its window: a control that outlives its window would delete a widget
+  // that the window's own widget has already taken with it.
+  canvas = nullptr;
   window.reset();
   fw::SetScreensForTesting(std::nullopt);
 }
