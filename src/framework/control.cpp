@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QWidget>
+#include <algorithm>
 
 #include "framework/window.h"
 
@@ -12,13 +13,16 @@ Control::~Control() = default;
 void Control::AttachTo(Window& window) { owner_ = &window; }
 
 RectControl::~RectControl() {
-  // The window's client area owns the widget through Qt's parent chain only while the window
-  // lives; the control deletes it itself so that either may go first.
+  if (container_) std::erase(container_->contents_, this);
+  for (RectControl* inside : contents_) inside->container_ = nullptr;
+  // While the window lives its client area owns the widget through Qt's parent chain; the
+  // control deletes it itself so that either may go first.
   delete widget_;
 }
 
 void RectControl::SetWidget(QWidget* widget) {
   widget_ = widget;
+  QObject::connect(widget, &QObject::destroyed, [this] { widget_ = nullptr; });
   ApplyGeometry();
   widget_->setEnabled(enabled_);
   widget_->setToolTip(QString::fromStdString(helpTag_));
@@ -46,13 +50,27 @@ void RectControl::Visible(bool value) {
   UpdateShown();
 }
 
-void RectControl::SetContainerShown(bool shown) {
-  containerShown_ = shown;
+void RectControl::PlaceIn(RectControl& container, std::int32_t page) {
+  // A control inside itself, or inside one of its own contents, would hide itself for good.
+  for (const RectControl* c = &container; c; c = c->container_)
+    if (c == this) return;
+  if (container_) std::erase(container_->contents_, this);
+  container_ = &container;
+  page_ = page;
+  container.contents_.push_back(this);
   UpdateShown();
 }
 
+bool RectControl::Shown() const {
+  if (!visible_) return false;
+  if (!container_) return true;
+  return container_->ShowsPage(page_) && container_->Shown();
+}
+
 void RectControl::UpdateShown() {
-  if (widget_) widget_->setVisible(visible_ && containerShown_ && ShownByContainer());
+  // Before the control is on its window the widget has no parent and would show on its own.
+  if (widget_ && Owner()) widget_->setVisible(Shown());
+  for (RectControl* inside : contents_) inside->UpdateShown();
 }
 
 void RectControl::HelpTag(const std::string& text) {
@@ -60,8 +78,10 @@ void RectControl::HelpTag(const std::string& text) {
   if (widget_) widget_->setToolTip(QString::fromStdString(text));
 }
 
-void RectControl::Refresh() {
+void RectControl::Refresh(bool /*eraseBackground*/) {
+  // Qt always paints a widget's background before the widget itself.
   if (widget_) widget_->update();
+  for (RectControl* inside : contents_) inside->Refresh();
 }
 
 void RectControl::AttachTo(Window& window) {

@@ -12,6 +12,7 @@
 #include <cmath>
 
 #include "framework/application.h"
+#include "framework/controls/key_routing.h"
 #include "framework/menubar.h"
 #include "framework/screens.h"
 #include "framework/strings.h"
@@ -70,7 +71,7 @@ bool WindowWidget::event(QEvent* event) {
 
 void WindowWidget::keyPressEvent(QKeyEvent* event) {
   const std::string key = KeyText(event->key(), event->text().toStdString());
-  if (key.empty() || !owner_.DeliverKeyDown(key)) QWidget::keyPressEvent(event);
+  if (key.empty() || ArrowAlreadyOffered() || !owner_.DeliverKeyDown(key)) QWidget::keyPressEvent(event);
 }
 
 void WindowWidget::mousePressEvent(QMouseEvent* event) {
@@ -90,7 +91,7 @@ void WindowWidget::showEvent(QShowEvent* event) {
 
 // ---- Window ------------------------------------------------------------------------------
 
-Window::Window() : widget_(std::make_unique<WindowWidget>(*this)) {}
+Window::Window() : widget_(std::make_unique<WindowWidget>(*this)) { InstallKeyRouting(); }
 
 Window::~Window() {
   // Controls go before the widget that parents theirs.
@@ -103,6 +104,10 @@ void Window::Construct() {
   Layout();
   CreateControls();
   AddMenuHandlers();
+  // A copy: an Open handler may add controls.
+  const std::vector<Ref<Control>> made = controls_;
+  for (const auto& c : made)
+    if (c->Open) c->Open();
   Event_Open();
   constructing_ = false;
   if (showAfterConstruct_) Show();
