@@ -12,17 +12,16 @@ Control::~Control() = default;
 
 void Control::AttachTo(Window& window) { owner_ = &window; }
 
+void Control::DetachFromWindow() { owner_ = nullptr; }
+
 RectControl::~RectControl() {
   if (container_) std::erase(container_->contents_, this);
   for (RectControl* inside : contents_) inside->container_ = nullptr;
-  // While the window lives its client area owns the widget through Qt's parent chain; the
-  // control deletes it itself so that either may go first.
   delete widget_;
 }
 
 void RectControl::SetWidget(QWidget* widget) {
   widget_ = widget;
-  QObject::connect(widget, &QObject::destroyed, [this] { widget_ = nullptr; });
   ApplyGeometry();
   widget_->setEnabled(enabled_);
   widget_->setToolTip(QString::fromStdString(helpTag_));
@@ -34,6 +33,7 @@ void RectControl::SetBounds(std::int32_t left, std::int32_t top, std::int32_t wi
   width_ = std::max(width, 0);
   height_ = std::max(height, 0);
   ApplyGeometry();
+  BoundsChanged();
 }
 
 void RectControl::ApplyGeometry() {
@@ -90,6 +90,12 @@ void RectControl::AttachTo(Window& window) {
   widget_->setParent(window.ClientArea());
   ApplyGeometry();
   UpdateShown();
+}
+
+void RectControl::DetachFromWindow() {
+  Control::DetachFromWindow();
+  // Out of the client area before Qt deletes the area with its children.
+  if (widget_) widget_->setParent(nullptr);
 }
 
 void RectControl::FollowWindow(std::int32_t oldW, std::int32_t oldH, std::int32_t newW, std::int32_t newH) {

@@ -30,8 +30,10 @@ public:
   // Raised once by the window after all its controls exist, before the window's own Open.
   std::function<void()> Open;
 
-  // Called once when the control is added to its window.
+  // Called once when the control is added to its window, and when the window goes (the
+  // control may live on where the program keeps a reference to it).
   virtual void AttachTo(Window& window);
+  virtual void DetachFromWindow();
 
 private:
   Window* owner_ = nullptr;
@@ -76,6 +78,7 @@ public:
   QWidget* Widget() const { return widget_; }
 
   void AttachTo(Window& window) override;
+  void DetachFromWindow() override;
   // The window's size changed from (oldW, oldH) to (newW, newH): follow it as the locks say.
   void FollowWindow(std::int32_t oldW, std::int32_t oldH, std::int32_t newW, std::int32_t newH);
 
@@ -83,6 +86,8 @@ protected:
   // A subclass creates its widget (without a parent) and hands it over here, usually in its
   // constructor; the window parents and places it when the control is added.
   void SetWidget(QWidget* widget);
+  // After every change of the bounds (a control whose look depends on its shape follows it).
+  virtual void BoundsChanged() {}
   // A container shows the controls on this page (a page panel shows only its current one).
   virtual bool ShowsPage(std::int32_t /*page*/) const { return true; }
   // Re-evaluates whether this control and those inside it show; containers call it when
@@ -94,9 +99,7 @@ private:
   std::int32_t left_ = 0, top_ = 0, width_ = 0, height_ = 0;
   bool enabled_ = true, visible_ = true;
   std::string helpTag_;
-  // Qt deletes the widget with the window's client area; the pointer then turns null, so a
-  // control that outlives its window (a reference kept elsewhere) does not delete it twice.
-  QWidget* widget_ = nullptr;
+  QWidget* widget_ = nullptr;  // the control's own, also while the window's client area holds it
   RectControl* container_ = nullptr;
   std::int32_t page_ = -1;
   std::vector<RectControl*> contents_;

@@ -61,11 +61,6 @@ Toolbar::Toolbar() : bar_(new QToolBar) {
   bar_->setFloatable(false);
   bar_->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
   bar_->setContextMenuPolicy(Qt::PreventContextMenu);
-  // The window deletes the Qt toolbar with itself, and the actions with it.
-  QObject::connect(bar_, &QObject::destroyed, [this] {
-    bar_ = nullptr;
-    for (const auto& item : items_) item->action_ = nullptr;
-  });
 }
 
 Toolbar::~Toolbar() {
@@ -109,7 +104,6 @@ void Toolbar::Detach(ToolItem& item) {
 }
 
 void Toolbar::Show(ToolItem& item) {
-  if (!bar_) return;
   const auto* button = dynamic_cast<const ToolButton*>(&item);
   const bool separator = button && button->Style() == ToolButton::kSeparator;
   QAction*& action = item.action_;
@@ -144,7 +138,6 @@ void Toolbar::Show(ToolItem& item) {
 }
 
 void Toolbar::FitIcons() {
-  if (!bar_) return;
   QSize size;
   for (const auto& item : items_)
     if (const auto* button = dynamic_cast<const ToolButton*>(item.get()); button && button->Icon())
@@ -154,13 +147,18 @@ void Toolbar::FitIcons() {
 
 void Toolbar::Enabled(bool on) {
   RectControl::Enabled(on);
-  if (bar_) bar_->setEnabled(on);
+  bar_->setEnabled(on);
 }
 
 void Toolbar::Visible(bool on) {
   RectControl::Visible(on);
   // Not before it stands on its window: without a parent it would show as a window of its own.
-  if (bar_ && Owner()) bar_->setVisible(on);
+  if (Owner()) bar_->setVisible(on);
+}
+
+void Toolbar::DetachFromWindow() {
+  RectControl::DetachFromWindow();
+  bar_->setParent(nullptr);
 }
 
 void Toolbar::AttachTo(Window& window) {

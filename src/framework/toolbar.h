@@ -82,6 +82,7 @@ public:
   void Enabled(bool on) override;
   void Visible(bool on) override;
   void AttachTo(Window& window) override;
+  void DetachFromWindow() override;
 
   // Framework-internal: the Qt toolbar, and the Qt action showing an item.
   QToolBar* Bar() const { return bar_; }

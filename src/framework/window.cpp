@@ -46,7 +46,8 @@ void WindowWidget::SetMenuBarWidget(QWidget* bar) {
 }
 
 void WindowWidget::SetToolbarWidget(QWidget* toolbar) {
-  delete toolbar_;
+  // The toolbar control owns its widget; one that is replaced only leaves the window.
+  if (toolbar_ && toolbar_ != toolbar) toolbar_->setParent(nullptr);
   toolbar_ = toolbar;
   if (toolbar) layout_->insertWidget(menuBar_ ? 1 : 0, toolbar);
 }
@@ -94,7 +95,9 @@ void WindowWidget::showEvent(QShowEvent* event) {
 Window::Window() : widget_(std::make_unique<WindowWidget>(*this)) { InstallKeyRouting(); }
 
 Window::~Window() {
-  // Controls go before the widget that parents theirs.
+  // Controls go before the widget that parents theirs; one that the program still holds keeps
+  // its widget.
+  for (const auto& c : controls_) c->DetachFromWindow();
   controls_.clear();
 }
 
@@ -159,20 +162,20 @@ void Window::ApplyPlacement() {
 std::int32_t Window::Width() const { return widget_->Client()->width(); }
 std::int32_t Window::Height() const { return widget_->Client()->height(); }
 
-void Window::Width(std::int32_t w) {
-  w = std::max(w, 1);
-  if (resizeable_) widget_->Client()->setMinimumWidth(0), widget_->Client()->setMaximumWidth(QWIDGETSIZE_MAX);
-  else widget_->Client()->setFixedWidth(w);
-  widget_->Client()->resize(w, widget_->Client()->height());
-  widget_->adjustSize();
-}
+void Window::Width(std::int32_t w) { SizeContent(std::max(w, 1), Height()); }
+void Window::Height(std::int32_t h) { SizeContent(Width(), std::max(h, 1)); }
 
-void Window::Height(std::int32_t h) {
-  h = std::max(h, 1);
-  if (resizeable_) widget_->Client()->setMinimumHeight(0), widget_->Client()->setMaximumHeight(QWIDGETSIZE_MAX);
-  else widget_->Client()->setFixedHeight(h);
-  widget_->Client()->resize(widget_->Client()->width(), h);
-  widget_->adjustSize();
+void Window::SizeContent(std::int32_t w, std::int32_t h) {
+  // The menu bar and the toolbar come on top of the content's size (the main window's 400 x
+  // 359 is its content; its toolbar stands above that). The window is made to fit the content
+  // exactly; a resizeable one then lets the content follow the user's resizing again.
+  QWidget* client = widget_->Client();
+  client->setFixedSize(w, h);
+  widget_->layout()->activate();
+  widget_->resize(w, widget_->layout()->minimumSize().height());
+  if (!resizeable_) return;
+  client->setMinimumSize(0, 0);
+  client->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
 }
 
 void Window::Resizeable(bool on) {
@@ -304,7 +307,10 @@ bool Window::HandleMenu(const std::string& itemName) {
 
 QWidget* Window::Widget() const { return widget_.get(); }
 QWidget* Window::ClientArea() const { return widget_->Client(); }
-void Window::SetToolbarWidget(QWidget* toolbar) { widget_->SetToolbarWidget(toolbar); }
+void Window::SetToolbarWidget(QWidget* toolbar) {
+  widget_->SetToolbarWidget(toolbar);
+  if (!fullScreen_) SizeContent(Width(), Height());
+}
 
 void Window::ClientResized(std::int32_t oldW, std::int32_t oldH, std::int32_t newW, std::int32_t newH) {
   for (const auto& c : controls_)

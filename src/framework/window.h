@@ -116,6 +116,7 @@ protected:
 private:
   friend class WindowWidget;
   void ApplyPlacement();
+  void SizeContent(std::int32_t w, std::int32_t h);
   void ShowOnScreen();
 
   std::unique_ptr<WindowWidget> widget_;

@@ -43,7 +43,7 @@ private:
   Window& owner_;
   QVBoxLayout* layout_;
   QWidget* menuBar_ = nullptr;
-  QPointer<QWidget> toolbar_;  // the toolbar control may delete it first
+  QPointer<QWidget> toolbar_;  // the toolbar control's, which may delete it first
   ClientArea* client_;
 };
 

@@ -1,25 +1,15 @@
 #include "framework/controls/separator.h"
 
 #include <QFrame>
-#include <QResizeEvent>
 
 namespace fw {
 
-namespace {
+Separator::Separator() : line_(new QFrame) {
+  line_->setFrameShadow(QFrame::Sunken);
+  SetWidget(line_);
+  BoundsChanged();
+}
 
-class LineWidget : public QFrame {
-public:
-  LineWidget() { setFrameShadow(QFrame::Sunken); }
-
-protected:
-  void resizeEvent(QResizeEvent* event) override {
-    setFrameShape(event->size().width() >= event->size().height() ? QFrame::HLine : QFrame::VLine);
-    QFrame::resizeEvent(event);
-  }
-};
-
-}  // namespace
-
-Separator::Separator() { SetWidget(new LineWidget); }
+void Separator::BoundsChanged() { line_->setFrameShape(Width() >= Height() ? QFrame::HLine : QFrame::VLine); }
 
 }  // namespace fw

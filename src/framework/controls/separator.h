@@ -3,11 +3,19 @@
 // high, otherwise upright.
 #include "framework/control.h"
 
+class QFrame;
+
 namespace fw {
 
 class Separator : public RectControl {
 public:
   Separator();
+
+protected:
+  void BoundsChanged() override;
+
+private:
+  QFrame* line_;
 };
 
 }  // namespace fw

@@ -1,7 +1,6 @@
 #include "framework/controls/slider.h"
 
 #include <QProxyStyle>
-#include <QResizeEvent>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <algorithm>
@@ -18,13 +17,6 @@ public:
     connect(this, &QSlider::valueChanged, [this](int value) { owner_.UserMoved(value); });
   }
 
-protected:
-  void resizeEvent(QResizeEvent* event) override {
-    Orient(event->size().height() > event->size().width() ? Qt::Vertical : Qt::Horizontal);
-    QSlider::resizeEvent(event);
-  }
-
-private:
   void Orient(Qt::Orientation orientation) {
     setOrientation(orientation);
     // Qt puts the minimum of an upright slider at the bottom; rows count from the top, and
@@ -34,6 +26,7 @@ private:
     setInvertedControls(upright);
   }
 
+private:
   Slider& owner_;
 };
 
@@ -64,8 +57,10 @@ Slider::Slider() : slider_(new SliderWidget(*this)) {
   LiveScroll(liveScroll_);
 }
 
-// The widget goes before the style it uses.
-Slider::~Slider() { delete Widget(); }
+// The widget outlives the style made for it.
+Slider::~Slider() { slider_->setStyle(nullptr); }
+
+void Slider::BoundsChanged() { slider_->Orient(Height() > Width() ? Qt::Vertical : Qt::Horizontal); }
 
 void Slider::ApplyRange() {
   const QSignalBlocker quiet(slider_);

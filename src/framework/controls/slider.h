@@ -40,6 +40,9 @@ public:
 
   std::function<void()> ValueChanged;
 
+protected:
+  void BoundsChanged() override;
+
 private:
   friend class SliderWidget;
   void UserMoved(std::int32_t value);
