@@ -127,6 +127,8 @@ void Toolbar::Show(ToolItem& item) {
     QAction* before = nullptr;
     for (auto next = at + 1; next != items_.end() && !before; ++next) before = (*next)->action_;
     bar_->insertAction(before, action);
+    // As on other desktops' toolbars, a click does not move the keyboard focus.
+    if (QWidget* shown = bar_->widgetForAction(action)) shown->setFocusPolicy(Qt::NoFocus);
   }
   action->setEnabled(item.Enabled());
   action->setToolTip(QString::fromStdString(item.HelpTag()));

@@ -25,8 +25,7 @@ namespace fw {
 ClientArea::ClientArea(Window& owner, QWidget* parent) : QWidget(parent), owner_(owner) {}
 
 void ClientArea::resizeEvent(QResizeEvent* event) {
-  const QSize o = event->oldSize(), n = event->size();
-  if (o.isValid()) owner_.ClientResized(o.width(), o.height(), n.width(), n.height());
+  owner_.ContentSized(event->size().width(), event->size().height());
   owner_.ScheduleEventPaint();
 }
 
@@ -171,6 +170,7 @@ void Window::SizeContent(std::int32_t w, std::int32_t h) {
   // exactly; a resizeable one then lets the content follow the user's resizing again.
   QWidget* client = widget_->Client();
   client->setFixedSize(w, h);
+  ContentSized(w, h);
   widget_->layout()->activate();
   widget_->resize(w, widget_->layout()->minimumSize().height());
   if (!resizeable_) return;
@@ -310,6 +310,15 @@ QWidget* Window::ClientArea() const { return widget_->Client(); }
 void Window::SetToolbarWidget(QWidget* toolbar) {
   widget_->SetToolbarWidget(toolbar);
   if (!fullScreen_) SizeContent(Width(), Height());
+}
+
+void Window::ContentSized(std::int32_t w, std::int32_t h) {
+  // Qt tells a hidden widget of its new size only when it shows, and without the old one; the
+  // controls follow from the size they were last fitted to.
+  const std::int32_t oldW = contentW_, oldH = contentH_;
+  contentW_ = w;
+  contentH_ = h;
+  if (oldW >= 0 && (oldW != w || oldH != h)) ClientResized(oldW, oldH, w, h);
 }
 
 void Window::ClientResized(std::int32_t oldW, std::int32_t oldH, std::int32_t newW, std::int32_t newH) {

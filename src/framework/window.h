@@ -96,6 +96,7 @@ public:
   QWidget* Widget() const;
   QWidget* ClientArea() const;
   void SetToolbarWidget(QWidget* toolbar);  // placed above the content
+  void ContentSized(std::int32_t w, std::int32_t h);
   void ClientResized(std::int32_t oldW, std::int32_t oldH, std::int32_t newW, std::int32_t newH);
   void ScheduleEventPaint();
 
@@ -124,6 +125,7 @@ private:
   std::map<std::string, std::function<bool()>> menuHandlers_;
   Ref<fw::MenuBar> menuBar_;
   std::int32_t left_ = 0, top_ = 0;
+  std::int32_t contentW_ = -1, contentH_ = -1;  // the size the controls were last fitted to
   bool placed_ = false;
   bool fullScreen_ = false, menuBarVisible_ = true, resizeable_ = true;
   bool paintPending_ = false;

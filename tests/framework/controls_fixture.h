@@ -22,11 +22,16 @@ public:
   std::vector<std::string> keys;
   bool handleKeys = true;
   std::vector<std::string> opened;
+  int mouseDowns = 0;
 
 protected:
   bool Event_KeyDown(const std::string& key) override {
     keys.push_back(key);
     return handleKeys;
+  }
+  bool Event_MouseDown(std::int32_t, std::int32_t) override {
+    ++mouseDowns;
+    return false;
   }
   void Event_Open() override { opened.push_back("window"); }
 };
