@@ -9,6 +9,8 @@ export QT_QPA_PLATFORM=offscreen
 export QT_QPA_FONTDIR=/usr/share/fonts/truetype/dejavu
 export LANG=C.UTF-8 LC_ALL=C.UTF-8
 unset LANGUAGE
+export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
+chmod 700 "$XDG_RUNTIME_DIR"
 
 bash "$root/scripts/build.sh" "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
 (cd "$root/build" && ctest --output-on-failure -j "$(nproc)")

@@ -1,5 +1,7 @@
 // The test programs' entry: the framework runtime (a Qt application on the offscreen platform
 // unless the environment says otherwise), then every test.
+#include <QApplication>
+#include <QFont>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -13,6 +15,8 @@ int main(int argc, char** argv) {
   SetHarnessProgram(argv[0]);
   if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
   fw::Initialize(argc, argv);
+  // Text metrics in the tests assume this font ("System" draws in the application's font).
+  QApplication::setFont(QFont("DejaVu Sans"));
   const int status = RUN_ALL_TESTS();
   fw::ReleaseWindows();
   fw::Shutdown();

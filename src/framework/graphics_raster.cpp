@@ -1,0 +1,62 @@
+#include "framework/graphics_raster.h"
+
+#include <cmath>
+
+namespace fw::raster {
+
+namespace {
+
+using Wide = __int128;
+
+// floor(sqrt(v)) for v below 2^63.
+std::int64_t SquareRoot(std::int64_t v) {
+  auto r = static_cast<std::int64_t>(std::sqrt(static_cast<long double>(v)));
+  while (static_cast<Wide>(r) * r > v) --r;
+  while (static_cast<Wide>(r + 1) * (r + 1) <= v) ++r;
+  return r;
+}
+
+}  // namespace
+
+void Fill(QImage& image, std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y1, std::uint32_t rgb) {
+  x0 = std::max<std::int64_t>(x0, 0);
+  y0 = std::max<std::int64_t>(y0, 0);
+  x1 = std::min<std::int64_t>(x1, image.width());
+  y1 = std::min<std::int64_t>(y1, image.height());
+  if (x0 >= x1 || y0 >= y1) return;
+  const std::uint32_t pixel = 0xFF000000u | rgb;
+  for (std::int64_t py = y0; py < y1; ++py) {
+    auto* line = reinterpret_cast<std::uint32_t*>(image.scanLine(static_cast<int>(py)));
+    std::fill(line + x0, line + x1, pixel);
+  }
+}
+
+// A pixel belongs to the ellipse when its centre does: in doubled coordinates about the box's
+// centre, X = 2i + 1 - w and Y = 2j + 1 - h, that is X^2 h^2 + Y^2 w^2 <= w^2 h^2, which is
+// exact in integers and symmetric by construction. Two amendments make the ellipse touch its
+// box when it is very narrow or very flat: the middle row (or two) spans the whole width, and
+// a row that no centre reaches keeps its middle pixel (or two).
+Span OvalRow(std::int64_t w, std::int64_t h, std::int64_t j) {
+  const std::int64_t y = 2 * j + 1 - h;
+  if (y >= -1 && y <= 1) return {0, w - 1};
+  const Wide slack = static_cast<Wide>(w) * w * (static_cast<Wide>(h) * h - static_cast<Wide>(y) * y);
+  std::int64_t x = SquareRoot(static_cast<std::int64_t>(slack / (static_cast<Wide>(h) * h)));
+  if ((x - (w + 1)) % 2 != 0) --x;  // X has the parity of w + 1
+  if (x < 0) x = 1;                 // only for even w: the middle two pixels
+  return {(w - 1 - x) / 2, (w - 1 + x) / 2};
+}
+
+Span RoundRectRow(std::int64_t w, std::int64_t h, std::int64_t ow, std::int64_t oh, std::int64_t j) {
+  ow = std::min(ow, w);
+  oh = std::min(oh, h);
+  if (ow < 1 || oh < 1) return {0, w - 1};
+  const std::int64_t corner = oh / 2;  // rows of the top (and of the bottom) quarter ellipses
+  std::int64_t row = -1;
+  if (j < corner) row = j;
+  if (j >= h - corner) row = j - (h - oh);
+  if (row < 0) return {0, w - 1};
+  const std::int64_t indent = OvalRow(ow, oh, row).left;
+  return {indent, w - 1 - indent};
+}
+
+}  // namespace fw::raster

@@ -1,0 +1,73 @@
+#pragma once
+// The pixel loops under Graphics. Every coordinate here is 64-bit, so that the sums of 32-bit
+// positions and sizes cannot overflow, and every loop runs over clipped rows only.
+#include <QImage>
+
+#include <algorithm>
+#include <cstdint>
+
+namespace fw::raster {
+
+// Sets the pixels x0 <= px < x1, y0 <= py < y1 that lie in the image.
+void Fill(QImage& image, std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y1, std::uint32_t rgb);
+
+// One row of a shape, as box-relative columns left..right (inclusive); empty when left > right.
+struct Span {
+  std::int64_t left = 0;
+  std::int64_t right = -1;
+  bool Empty() const { return left > right; }
+};
+
+inline Span Intersect(Span a, Span b) { return {std::max(a.left, b.left), std::min(a.right, b.right)}; }
+
+// Row j (0 <= j < h) of the ellipse inscribed in a w x h box. The rows are nested: each is
+// centred and none is wider than a row nearer the middle, so every column is one run as well.
+Span OvalRow(std::int64_t w, std::int64_t h, std::int64_t j);
+
+// Row j of the w x h rectangle whose corners are the quarters of an ow x oh ellipse.
+Span RoundRectRow(std::int64_t w, std::int64_t h, std::int64_t ow, std::int64_t oh, std::int64_t j);
+
+// The box's rows that fall inside the image, as first..last (exclusive).
+struct Rows {
+  std::int64_t first;
+  std::int64_t last;
+};
+inline Rows VisibleRows(const QImage& image, std::int64_t y, std::int64_t h) {
+  return {std::max<std::int64_t>(0, -y), std::min<std::int64_t>(h, image.height() - y)};
+}
+
+// Fills the shape whose rows rowOf(j) gives, in the box (x, y, w, h).
+template <class RowOf>
+void FillShape(QImage& image, std::int64_t x, std::int64_t y, std::int64_t h, RowOf rowOf, std::uint32_t rgb) {
+  const Rows rows = VisibleRows(image, y, h);
+  for (std::int64_t j = rows.first; j < rows.last; ++j) {
+    const Span s = rowOf(j);
+    if (!s.Empty()) Fill(image, x + s.left, y + j, x + s.right + 1, y + j + 1, rgb);
+  }
+}
+
+// The outline of such a shape (rows and columns each one run): the pixels that have a pixel
+// outside the shape within pw along their row or within ph along their column.
+template <class RowOf>
+void OutlineShape(QImage& image, std::int64_t x, std::int64_t y, std::int64_t h, std::int64_t pw, std::int64_t ph,
+                  RowOf rowOf, std::uint32_t rgb) {
+  const Rows rows = VisibleRows(image, y, h);
+  for (std::int64_t j = rows.first; j < rows.last; ++j) {
+    const Span s = rowOf(j);
+    if (s.Empty()) continue;
+    Span inner{s.left + pw, s.right - pw};
+    if (j - ph < 0 || j + ph >= h) {
+      inner = Span{};
+    } else if (!inner.Empty()) {
+      inner = Intersect(inner, Intersect(rowOf(j - ph), rowOf(j + ph)));
+    }
+    if (inner.Empty()) {
+      Fill(image, x + s.left, y + j, x + s.right + 1, y + j + 1, rgb);
+      continue;
+    }
+    Fill(image, x + s.left, y + j, x + inner.left, y + j + 1, rgb);
+    Fill(image, x + inner.right + 1, y + j, x + s.right + 1, y + j + 1, rgb);
+  }
+}
+
+}  // namespace fw::raster

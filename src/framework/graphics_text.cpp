@@ -1,0 +1,107 @@
+// Text: the one thing Graphics leaves to Qt's painter, for shaping and glyphs. Gray-scale
+// anti-aliasing only, because coloured fringes would spoil the sharpness patterns.
+#include "framework/graphics.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QFontMetricsF>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+
+#include <algorithm>
+
+namespace fw {
+
+namespace {
+
+constexpr int kDefaultTextSize = 12;
+constexpr int kMaxTextSize = 4096;
+// Positions beyond this are outside the painter's fixed-point range; no line of text that
+// starts there could reach the picture anyway.
+constexpr std::int64_t kFarOut = std::int64_t{1} << 24;
+
+QString ToQt(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+}  // namespace
+
+void Graphics::TextSize(std::int32_t pixels) {
+  textSize_ = pixels;
+  font_.reset();
+}
+
+void Graphics::TextFont(const std::string& family) {
+  textFont_ = family;
+  font_.reset();
+}
+
+const QFont& Graphics::Font() const {
+  if (font_) return *font_;
+  const QString family = textFont_ == "System" ? QGuiApplication::font().family() : ToQt(textFont_);
+  auto font = std::make_unique<QFont>(family);
+  font->setPixelSize(textSize_ > 0 ? std::min(textSize_, kMaxTextSize) : kDefaultTextSize);
+  font->setStyleStrategy(static_cast<QFont::StyleStrategy>(QFont::PreferAntialias | QFont::NoSubpixelAntialias));
+  font_ = std::move(font);
+  return *font_;
+}
+
+std::int32_t Graphics::TextHeight() const { return QFontMetrics(Font(), image_.get()).lineSpacing(); }
+
+double Graphics::StringWidth(const std::string& text) const {
+  return QFontMetricsF(Font(), image_.get()).horizontalAdvance(ToQt(text));
+}
+
+void Graphics::DrawString(const std::string& text, std::int32_t x, std::int32_t y, std::int32_t wrapWidth,
+                          bool condense) {
+  if (wrapWidth <= 0) {
+    DrawTextLine(text, x, y, 1.0);
+    return;
+  }
+  if (condense) {
+    const double width = StringWidth(text);
+    DrawTextLine(text, x, y, width > wrapWidth ? wrapWidth / width : 1.0);
+    return;
+  }
+  const std::int64_t lineHeight = TextHeight();
+  std::int64_t baseline = y;
+  std::string line;
+  std::size_t start = 0;
+  while (start <= text.size()) {
+    std::size_t end = text.find(' ', start);
+    if (end == std::string::npos) end = text.size();
+    const std::string word = text.substr(start, end - start);
+    start = end + 1;
+    if (word.empty()) continue;
+    if (line.empty()) {
+      line = word;
+      continue;
+    }
+    const std::string longer = line + " " + word;
+    if (StringWidth(longer) <= wrapWidth) {
+      line = longer;
+      continue;
+    }
+    DrawTextLine(line, x, baseline, 1.0);
+    baseline += lineHeight;
+    line = word;
+  }
+  DrawTextLine(line, x, baseline, 1.0);
+}
+
+void Graphics::DrawTextLine(const std::string& text, std::int64_t x, std::int64_t y, double squeeze) {
+  if (text.empty()) return;
+  if (x < -kFarOut || x > kFarOut || y < -kFarOut || y > kFarOut) return;
+  const QFont& font = Font();
+  const QFontMetrics metrics(font, image_.get());
+  const std::int64_t reach = 2 * std::int64_t{metrics.height()};
+  if (x >= Width() || y - reach >= Height() || y + reach < 0) return;
+  QPainter painter(image_.get());
+  painter.setRenderHint(QPainter::TextAntialiasing);
+  painter.setFont(font);
+  painter.setPen(QColor::fromRgb(foreColor_.rgb));
+  painter.translate(static_cast<double>(x), static_cast<double>(y));
+  if (squeeze < 1.0) painter.scale(squeeze, 1.0);
+  painter.drawText(QPointF(0, 0), ToQt(text));
+}
+
+}  // namespace fw
