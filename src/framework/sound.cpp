@@ -20,6 +20,7 @@ std::int64_t& AllPlays() {
 // The effect plays only WAV data; anything else is refused up front rather than failing later,
 // out of sight, in the audio back end.
 bool IsWave(const QString& path) {
+  if (path.isEmpty()) return false;
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) return false;
   const QByteArray head = file.read(12);
