@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -58,6 +59,8 @@ struct Unloadable {
   const char* name;
   std::string bytes;
 };
+
+void PrintTo(const Unloadable& row, std::ostream* out) { *out << row.name; }
 
 class SoundsThatDoNotLoad : public Sounds, public testing::WithParamInterface<Unloadable> {};
 
