@@ -1,0 +1,128 @@
+#include "patterns/cPatternCanvas.h"
+
+#include <algorithm>
+
+#include "framework/clock.h"
+#include "framework/msgbox.h"
+#include "framework/screens.h"
+#include "framework/strings.h"
+#include "patterns/MainWindowOptions.h"
+#include "text/localization.h"
+
+using fw::Int;
+
+void cPatternCanvas::Event_Open() {
+  Depth = 0;
+  Kind = "ColWhite";
+  TitelVisible = false;
+  Small = Width() < 150;
+}
+
+void cPatternCanvas::AllBlack() {
+  g->ForeColor(0x000000);
+  g->FillRect(0, 0, g->Width(), g->Height());
+}
+
+void cPatternCanvas::AllWhite() {
+  g->ForeColor(0xFFFFFF);
+  g->FillRect(0, 0, g->Width(), g->Height());
+  if (!Small) return;
+  g->ForeColor(0x000000);
+  g->DrawRect(0, 0, g->Width(), g->Height());
+}
+
+void cPatternCanvas::Make(std::int32_t screenIndex, const std::string& kind) {
+  Kind = kind;
+
+  // A preview is made at its own size with screen 0's depth; a full-screen canvas at its screen's.
+  if (Small) {
+    Backdrop(fw::NewPicture(Width(), Height(), fw::Screen(0).Depth));
+  } else {
+    const fw::ScreenInfo screen = fw::Screen(screenIndex);
+    Backdrop(fw::NewPicture(screen.Width, screen.Height, screen.Depth));
+  }
+  if (!Backdrop()) {
+    fw::MsgBox(Localization::NotEnoughMem());
+    return;
+  }
+
+  g = Backdrop()->Graphics();
+  g->PenHeight(1);
+  g->PenWidth(1);
+  PenSizeFat = std::max(Int(g->Height() / 150.0), 1);
+  if (MovingSprite) MovingSprite->Close();
+
+  const std::int32_t W = g->Width(), H = g->Height();
+  u = Int(H / 16.0);
+  // Below 16 pixels there is no grid (u = 0); the grid patterns draw what they can without one.
+  xo = u > 0 ? Int((u - W % u) / 2.0) : 0;
+  yo = u > 0 ? Int((u - H % u) / 2.0) : 0;
+
+  g->TextSize(Int(H / 80.0));
+  if (!Small && g->TextSize() < 7) g->TextSize(7);
+
+  MakeTitel(screenIndex, kind);
+  if (TitelSprite && Titel) {
+    // Centred on the canvas; a full-screen canvas is as large as its screen's picture.
+    const std::int32_t width = Small ? Width() : W, height = Small ? Height() : H;
+    TitelSprite->X(Int(width / 2.0 - Titel->Width() / 2.0));
+    TitelSprite->Y(Int(height / 2.0 - Titel->Height() / 2.0));
+  }
+
+  if (Kind == "ColWhite" || Kind == "MatchWhite") {
+    AllWhite();
+  } else if (Kind == "ColBlack" || Kind == "MatchBlack") {
+    AllBlack();
+  } else if (Kind == "ColRed") {
+    DrawField(0xFF0000);
+  } else if (Kind == "ColGreen") {
+    DrawField(0x00FF00);
+  } else if (Kind == "ColBlue") {
+    DrawField(0x0000FF);
+  } else if (Kind == "MatchGray25") {
+    DrawField(0xBFBFBF);
+  } else if (Kind == "MatchGray50") {
+    DrawField(0x7F7F7F);
+  } else if (Kind == "MatchGray75") {
+    DrawField(0x3F3F3F);
+  } else if (Kind == "MatchGrayGraduations" || Kind == "MatchRedGraduations" || Kind == "MatchGreenGraduations" ||
+             Kind == "MatchBlueGraduations") {
+    DrawGraduations(Kind);
+  } else if (Kind == "GeoGeometry") {
+    DrawGeoGeometry();
+  } else if (Kind == "GeoMargins") {
+    DrawGeoMargins();
+  } else if (Kind == "GeoConvergency") {
+    DrawGeoConvergency();
+  } else if (Kind == "ColGrayShades") {
+    DrawGrayShades();
+  } else if (Kind == "ColColorShades") {
+    DrawColorShades();
+  } else if (Kind == "VideoSmpteColAnalog" || Kind == "VideoSmpteColDigital") {
+    DrawSmpteBars(Kind == "VideoSmpteColDigital");
+  } else if (Kind == "VideoOverscan") {
+    DrawOverscan();
+  } else if (Kind == "GeoResolution1") {
+    DrawGeoResolution1();
+  } else if (Kind == "GeoResolution2") {
+    DrawGeoResolution2();
+  } else if (Kind == "GeoPumpEffect") {
+    SetUpPumpEffect();
+  } else if (Kind == "GeoClockPhase") {
+    DrawGeoClockPhase();
+  } else if (Kind == "GeoTracing") {
+    SetUpTracing(false);
+  } else if (Kind == "GeoInvTracing") {
+    SetUpTracing(true);
+  }
+
+  if (Small) {
+    g->ForeColor(0x000000);
+    g->DrawRect(0, 0, g->Width(), g->Height());
+  } else if (ShowHelpIsOn() && TitelSprite && Titel) {
+    Attach(TitelSprite);
+    TitelVisible = true;
+    TitelTime = fw::Ticks();
+  }
+  Backdrop(Backdrop());
+}

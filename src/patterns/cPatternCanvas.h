@@ -1,0 +1,74 @@
+#pragma once
+// The one class that renders test patterns: full screen in every pattern window, small in the
+// main window's preview. Make renders a kind for a screen into a fresh backdrop picture; the
+// NextFrame event animates the moving kinds and removes the help title when its time is up.
+//
+// Drawing notation shared by the pattern files: W and H are g->Width() and g->Height(), read
+// afresh; every quotient is taken in doubles, every other integer sum, difference and product
+// in 32-bit integers; Int truncates; u, xo, yo are the grid unit and offsets of the current Make.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "framework/color.h"
+#include "framework/graphics.h"
+#include "framework/picture.h"
+#include "framework/ref.h"
+#include "framework/sprite_surface.h"
+
+class cPatternCanvas : public fw::SpriteSurface {
+public:
+  std::string Kind;
+  fw::Ref<fw::Graphics> g;
+  std::int32_t LastColor = 0;  // phase of the pumping effect that its next toggle draws
+  fw::Ref<fw::Sprite> MovingSprite;
+  std::int32_t time = 0;  // tick after which the pumping effect toggles next
+  std::int32_t SpriteDY = 0, SpriteDX = 0;
+  fw::Ref<fw::Sprite> TitelSprite;
+  fw::Ref<fw::Picture> Titel;
+  std::int32_t TitelTime = 0;
+  bool Small = false;  // a preview canvas, narrower than 150 pixels
+  bool TitelVisible = false;
+  std::int32_t PenSizeFat = 1;
+
+  void AllBlack();
+  void AllWhite();
+  void Make(std::int32_t screenIndex, const std::string& kind);
+  void MakeTitel(std::int32_t screenIndex, const std::string& kind);
+  void SplitLine(const std::string& text, fw::Graphics& graphics, std::vector<std::string>& lines);
+  void HideTitel();
+
+protected:
+  void Event_Open() override;
+  void Event_NextFrame() override;
+
+private:
+  // The grid of the current Make: u = Int(H / 16), offsets centring it.
+  std::int32_t u = 0, xo = 0, yo = 0;
+
+  // Colours (cPatternCanvas_Colors.cpp).
+  void DrawField(fw::Color color);
+  void DrawGrayShades();
+  void DrawColorShades();
+  // A white rounded box with black text centred at (cx, cy): half width a, width b, corner r,
+  // text divisor d.
+  void DrawValueLabel(const std::string& text, std::int32_t cx, std::int32_t cy, double a, double b, double r,
+                      double d);
+
+  // Geometry (cPatternCanvas_Geometry.cpp).
+  void DrawGeoGeometry();
+  void DrawGeoMargins();
+  void DrawGeoConvergency();
+  void DrawGeoResolution1();
+  void DrawGeoResolution2();
+  void SetUpPumpEffect();
+  void DrawGeoClockPhase();
+  void SetUpTracing(bool inverse);
+
+  // Matching (cPatternCanvas_Matching.cpp).
+  void DrawGraduations(const std::string& kind);
+
+  // Video (cPatternCanvas_Video.cpp, cPatternCanvas_Overscan.cpp).
+  void DrawSmpteBars(bool digital);
+  void DrawOverscan();
+};

@@ -1,0 +1,3 @@
+#include "patterns/cPatternCanvas.h"
+
+void cPatternCanvas::DrawSmpteBars(bool) {}
