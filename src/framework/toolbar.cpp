@@ -120,7 +120,7 @@ void Toolbar::Show(ToolItem& item) {
         Ref<ToolItem> clicked;
         for (const auto& r : items_)
           if (r.get() == &item) clicked = r;
-        if (clicked && Action) Action(clicked);
+        if (clicked && Action) Action(*clicked);  // kept alive by `clicked` while it runs
       });
     });
     const auto at = std::find_if(items_.begin(), items_.end(), [&](const Ref<ToolItem>& r) { return r.get() == &item; });

@@ -75,7 +75,7 @@ public:
   std::int32_t Count() const { return static_cast<std::int32_t>(items_.size()); }
   Ref<ToolItem> Item(std::int32_t index) const;  // OutOfBoundsException outside 0..Count-1
 
-  std::function<void(Ref<ToolItem> item)> Action;
+  std::function<void(ToolItem& item)> Action;
 
   using RectControl::Enabled;
   using RectControl::Visible;

@@ -34,7 +34,7 @@ protected:
     bar->Append(Button("tbHelp"));
     w->AddControl(bar);
     bar->SetBounds(0, 370, 400, 60);
-    bar->Action = [&](Ref<ToolItem> item) { clicked.push_back(item->Name); };
+    bar->Action = [&](ToolItem& item) { clicked.push_back(item.Name); };
     w->Show();
   }
 
@@ -105,9 +105,9 @@ TEST_F(ToolbarTest, StandsAboveTheContentWhichKeepsItsSize) {
 }
 
 TEST_F(ToolbarTest, AnItemCanGoWhileItsOwnClickIsHandled) {
-  bar->Action = [&](Ref<ToolItem> item) {
-    clicked.push_back(item->Name);
+  bar->Action = [&](ToolItem& item) {
     bar->Remove(0);
+    clicked.push_back(item.Name);  // still there while its click is handled
   };
   Click(0);
   EXPECT_EQ(clicked, std::vector<std::string>{"tbColors"});
