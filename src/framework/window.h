@@ -3,9 +3,10 @@
 //
 // A window handles its own events by overriding the Event_ methods. Construction runs in a
 // fixed order through Construct(): Layout (the window's own properties), CreateControls (its
-// layout table, applied in order), AddMenuHandlers, then the Open event. The Paint event is
-// raised by the framework, not by Qt's paint cycle: once after the window is shown, after
-// every Refresh and after its size changes, so that redrawing a child never re-raises it.
+// layout table, applied in order), AddMenuHandlers, the controls' Open events in the order
+// the controls were made, then the window's Open event. The Paint event is raised by the
+// framework, not by Qt's paint cycle: once after the window is shown, after every Refresh and
+// after its size changes, so that redrawing a child never re-raises it.
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -42,7 +43,8 @@ public:
   std::int32_t Top() const { return top_; }
   void Left(std::int32_t x);
   void Top(std::int32_t y);
-  // Size of the window's content, without menu bar and toolbar, in the window's own pixels.
+  // Size of the window's content, without menu bar and toolbar, in the window's own pixels:
+  // the bars stand above the content and make the window that much higher.
   std::int32_t Width() const;
   std::int32_t Height() const;
   void Width(std::int32_t w);
