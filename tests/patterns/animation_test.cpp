@@ -183,17 +183,6 @@ INSTANTIATE_TEST_SUITE_P(
                     StepCase{"StepOfOneReachingTheFarLimit", 1002, 1, 1003, -1}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(AnimationTest, TurnedSpriteMovesBackFromBeyondTheLimit) {
-  CanvasFixture f(1024, 768);
-  f.canvas->Make(0, "GeoTracing");
-  PlaceSprite(*f.canvas, 998, 300, 6, 6);
-  f.canvas->Update();
-  f.canvas->Update();
-  EXPECT_EQ(f.canvas->MovingSprite->X(), 998);
-  EXPECT_EQ(f.canvas->SpriteDX, -6);
-  EXPECT_EQ(f.canvas->Composite().pixel(998, 312) & 0xFFFFFF, 0xFF0000u);
-}
-
 struct SoundCase {
   const char* name;
   int width, height;

@@ -271,16 +271,6 @@ TEST_F(TitelTest, PreviewBuildsButNeverShowsTheTitle) {
   EXPECT_GE(Globals::TitelDuration, 120);
 }
 
-TEST_F(TitelTest, HelpOffBuildsTheTitleWithoutShowingIt) {
-  CanvasFixture f(1024, 768);
-  f.Render("GeoGeometry");
-  EXPECT_TRUE(f.canvas->Titel);
-  EXPECT_FALSE(f.canvas->TitelVisible);
-  EXPECT_TRUE(f.canvas->Sprites().empty());
-  f.canvas->HideTitel();
-  EXPECT_FALSE(f.canvas->TitelVisible);
-}
-
 // A screen 14 pixels high leaves no room for the measuring picture: the message, and the
 // previous pattern's title is neither kept on screen nor shown over the new pattern.
 TEST_F(TitelTest, NoMeasuringPictureShowsNoTitle) {
