@@ -45,28 +45,25 @@ Ref<Sound> Sound::Load(const std::string& path) {
   return Ref<Sound>(std::shared_ptr<Sound>(new Sound(path)));
 }
 
-Sound::Sound(const std::string& path) {
+Sound::Sound(const std::string& path) : output_(std::make_unique<Output>()) {
   // Without a Qt application there is no event loop to feed an output: the sound stays silent.
   if (!QCoreApplication::instance()) return;
-  output_ = std::make_unique<Output>();
   output_->effect = new QSoundEffect(QCoreApplication::instance());
   output_->effect->setSource(SourceUrl(QString::fromStdString(path)));
   output_->effect->setVolume(1.0f);
 }
 
-Sound::~Sound() {
-  if (output_) delete output_->effect.data();
-}
+Sound::~Sound() { delete output_->effect.data(); }
 
 void Sound::Volume(std::int32_t volume) {
   volume_ = std::clamp(volume, 0, 100);
-  if (output_ && output_->effect) output_->effect->setVolume(static_cast<float>(volume_) / 100.0f);
+  if (output_->effect) output_->effect->setVolume(static_cast<float>(volume_) / 100.0f);
 }
 
 void Sound::Play() {
   ++plays_;
   ++AllPlays();
-  if (output_ && output_->effect) output_->effect->play();
+  if (output_->effect) output_->effect->play();
 }
 
 std::int64_t Sound::PlayCount() { return AllPlays(); }

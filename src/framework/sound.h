@@ -35,7 +35,7 @@ private:
   explicit Sound(const std::string& path);
 
   struct Output;
-  std::unique_ptr<Output> output_;  // none without a Qt application
+  std::unique_ptr<Output> output_;
   std::int32_t volume_ = 100;
   std::int32_t plays_ = 0;
 };
