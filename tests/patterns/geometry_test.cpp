@@ -1,13 +1,18 @@
 // The Geometry group: each static pattern against a picture drawn from its worked example's own
 // coordinates, invariants over odd sizes, the animated kinds' set-ups, and pictures too low
 // for a grid.
+#include <QDir>
+#include <QFile>
 #include <QImage>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <random>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "app/Assets.h"
 #include "framework/clock.h"
 #include "framework/graphics.h"
 #include "framework/picture.h"
@@ -323,6 +328,152 @@ TEST(GeoPumpEffect, SetUpLeavesTheFirstPhaseDueAndDrawsNothing) {
     Expected want(s.w, s.h, kWhite);
     if (s.w < 150) want.PreviewFrame();
     EXPECT_TRUE(SamePixels(shown, want));
+  }
+}
+
+// ---- GeoTracing, GeoInvTracing ----
+
+// Sprite pictures of known sizes and colours in an asset folder of the test's own, and a
+// short silent bounce sound.
+constexpr QSize kBig{40, 30}, kSmall{8, 6};
+constexpr std::uint32_t kBigColor = 0xFF0000, kBigInverseColor = 0x00FF00, kSmallColor = 0x0000FF,
+                        kSmallInverseColor = 0xFFFF00;
+
+class TracingTest : public testing::Test {
+protected:
+  void SetUp() override {
+    ASSERT_TRUE(folder.isValid());
+    QDir(folder.path()).mkpath("pictures");
+    QDir(folder.path()).mkpath("sounds");
+    WritePicture(172, kBig, kBigColor);
+    WritePicture(173, kBig, kBigInverseColor);
+    WritePicture(171, kSmall, kSmallColor);
+    WritePicture(174, kSmall, kSmallInverseColor);
+    WriteSound(168);
+    UseFolder(folder.path().toStdString() + "/");
+  }
+  void TearDown() override {
+    fw::SetRndSource(nullptr);
+    UseFolder(":/");
+  }
+  static void UseFolder(const std::string& path) {
+    ReleaseAssets();
+    SetAssetFolder(path);
+  }
+  void WritePicture(int id, QSize size, std::uint32_t color) {
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(0xFF000000u | color);
+    ASSERT_TRUE(image.save(folder.filePath(QString("pictures/%1.png").arg(id))));
+  }
+  void WriteSound(int id) {
+    QFile file(folder.filePath(QString("sounds/%1.wav").arg(id)));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    // RIFF/WAVE, PCM mono 8 kHz 8-bit, four samples of silence.
+    const char wav[] = "RIFF\x28\0\0\0WAVEfmt \x10\0\0\0\x01\0\x01\0\x40\x1f\0\0\x40\x1f\0\0\x01\0\x08\0"
+                       "data\x04\0\0\0\x80\x80\x80\x80";
+    file.write(wav, sizeof wav - 1);
+  }
+  QTemporaryDir folder;
+};
+
+struct TracingCase {
+  const char* name;
+  const char* kind;
+  int w, h;
+  std::uint32_t field, spriteColor;
+  int step;
+  QSize sprite;
+};
+
+class TracingSetUpTest : public TracingTest, public testing::WithParamInterface<TracingCase> {};
+
+TEST_P(TracingSetUpTest, SpriteOnItsFieldWithItsStep) {
+  const TracingCase& e = GetParam();
+  std::vector<double> draws = {0.25, 0.75};  // x takes the first draw
+  fw::SetRndSource([&] {
+    const double r = draws.front();
+    draws.erase(draws.begin());
+    return r;
+  });
+  if (const auto rums = Rums()) rums->Volume(100);
+  CanvasFixture fixture(e.w, e.h);
+  const QImage shown = fixture.Render(e.kind);
+  const cPatternCanvas& canvas = *fixture.canvas;
+
+  ASSERT_TRUE(canvas.MovingSprite);
+  ASSERT_TRUE(canvas.MovingSprite->Attached());
+  ASSERT_TRUE(canvas.MovingSprite->Image());
+  EXPECT_EQ(canvas.MovingSprite->Image()->Width(), e.sprite.width());
+  EXPECT_EQ(canvas.SpriteDX, e.step);
+  EXPECT_EQ(canvas.SpriteDY, e.step);
+  const int x = static_cast<int>(5 + 0.25 * (e.w - e.sprite.width() - 10));
+  const int y = static_cast<int>(5 + 0.75 * (e.h - e.sprite.height() - 10));
+  EXPECT_EQ(canvas.MovingSprite->X(), x);
+  EXPECT_EQ(canvas.MovingSprite->Y(), y);
+  ASSERT_TRUE(Rums());
+  EXPECT_EQ(Rums()->Volume(), 50);
+
+  EXPECT_EQ(Rgb(shown, x, y), e.spriteColor);
+  EXPECT_EQ(Rgb(shown, x + e.sprite.width() - 1, y + e.sprite.height() - 1), e.spriteColor);
+  EXPECT_EQ(Rgb(shown, x - 1, y), e.field);
+  EXPECT_EQ(Rgb(shown, x + e.sprite.width(), y + e.sprite.height()), e.field);
+  EXPECT_EQ(Rgb(shown, 2, 2), e.field);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Kinds, TracingSetUpTest,
+    testing::Values(TracingCase{"Tracing", "GeoTracing", 1024, 768, kWhite, kBigColor, 6,
+                                kBig},
+                    TracingCase{"InvTracing", "GeoInvTracing", 1366, 768, kBlack, kBigInverseColor, 6,
+                                kBig},
+                    TracingCase{"PreviewTracing", "GeoTracing", 121, 97, kWhite, kSmallColor, 1,
+                                kSmall},
+                    TracingCase{"PreviewInvTracing", "GeoInvTracing", 121, 97, kBlack,
+                                kSmallInverseColor, 1, kSmall}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(TracingTest, StartsAtLeastFivePixelsFromEveryEdge) {
+  std::mt19937 engine(8);
+  std::uniform_real_distribution<double> uniform(0.0, 1.0);
+  std::vector<double> draws = {0.0, 0.0, 0.9999999, 0.9999999};
+  fw::SetRndSource([&] {
+    if (draws.empty()) return uniform(engine);
+    const double r = draws.front();
+    draws.erase(draws.begin());
+    return r;
+  });
+  for (const Size& s : {Size{"Xga", 1024, 768}, Size{"Preview", 121, 97}}) {
+    SCOPED_TRACE(s.name);
+    CanvasFixture fixture(s.w, s.h);
+    const QSize sprite = s.w < 150 ? kSmall : kBig;
+    for (int i = 0; i < 50; ++i) {
+      fixture.Render(i % 2 ? "GeoTracing" : "GeoInvTracing");
+      const fw::Sprite& moving = *fixture.canvas->MovingSprite;
+      ASSERT_GE(moving.X(), 5);
+      ASSERT_GE(moving.Y(), 5);
+      ASSERT_LE(moving.X(), s.w - sprite.width() - 5);
+      ASSERT_LE(moving.Y(), s.h - sprite.height() - 5);
+      // Each Make places a new sprite; the one before has left the surface.
+      ASSERT_EQ(fixture.canvas->Sprites().size(), 1u);
+    }
+  }
+}
+
+TEST_F(TracingTest, MissingSpritePictureLeavesTheBareField) {
+  UseFolder(folder.filePath("nothing-here/").toStdString());
+  for (const TracingCase& e : {TracingCase{"Tracing", "GeoTracing", 1024, 768, kWhite, 0, 6, {}},
+                               TracingCase{"InvTracing", "GeoInvTracing", 1024, 768, kBlack, 0, 6, {}},
+                               TracingCase{"Preview", "GeoInvTracing", 121, 97, kBlack, 0, 1, {}}}) {
+    SCOPED_TRACE(e.name);
+    CanvasFixture fixture(e.w, e.h);
+    const QImage shown = fixture.Render(e.kind);
+    Expected want(e.w, e.h, e.field);
+    if (e.w < 150) want.PreviewFrame();
+    EXPECT_TRUE(SamePixels(shown, want));
+    EXPECT_TRUE(fixture.canvas->Sprites().empty());
+    // The next pattern goes on as usual.
+    fixture.canvas->Update();
+    EXPECT_EQ(fixture.Render("GeoGeometry").size(), QSize(e.w, e.h));
   }
 }
 
