@@ -281,8 +281,6 @@ INSTANTIATE_TEST_SUITE_P(Sizes, GeoResolution2Test,
                                          TextExample{"Preview", 121, 97, 4}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(GeoResolution2, FillerTextIs689Characters) { EXPECT_EQ(kFiller.size(), 689u); }
-
 // ---- GeoClockPhase ----
 
 class GeoClockPhaseTest : public testing::TestWithParam<Size> {};
