@@ -133,12 +133,4 @@ TEST(Video, SmpteBarsLeaveNoGapAtAnySize) {
   }
 }
 
-TEST(Video, SmpteBarsDrawWhatFitsOnTinyPictures) {
-  for (const auto& [w, h] : std::vector<std::pair<int, int>>{{1, 1}, {6, 11}, {200, 15}, {3, 200}}) {
-    CanvasFixture fixture(w, h);
-    const QImage image = fixture.Render("VideoSmpteColDigital");
-    EXPECT_EQ(image.width(), w);
-  }
-}
-
 }  // namespace
