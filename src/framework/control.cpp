@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QWidget>
+#include <algorithm>
 
 #include "framework/window.h"
 
@@ -11,9 +12,11 @@ Control::~Control() = default;
 
 void Control::AttachTo(Window& window) { owner_ = &window; }
 
+void Control::DetachFromWindow() { owner_ = nullptr; }
+
 RectControl::~RectControl() {
-  // The window's client area owns the widget through Qt's parent chain only while the window
-  // lives; the control deletes it itself so that either may go first.
+  if (container_) std::erase(container_->contents_, this);
+  for (RectControl* inside : contents_) inside->container_ = nullptr;
   delete widget_;
 }
 
@@ -30,6 +33,7 @@ void RectControl::SetBounds(std::int32_t left, std::int32_t top, std::int32_t wi
   width_ = std::max(width, 0);
   height_ = std::max(height, 0);
   ApplyGeometry();
+  BoundsChanged();
 }
 
 void RectControl::ApplyGeometry() {
@@ -46,13 +50,27 @@ void RectControl::Visible(bool value) {
   UpdateShown();
 }
 
-void RectControl::SetContainerShown(bool shown) {
-  containerShown_ = shown;
+void RectControl::PlaceIn(RectControl& container, std::int32_t page) {
+  // A control inside itself, or inside one of its own contents, would hide itself for good.
+  for (const RectControl* c = &container; c; c = c->container_)
+    if (c == this) return;
+  if (container_) std::erase(container_->contents_, this);
+  container_ = &container;
+  page_ = page;
+  container.contents_.push_back(this);
   UpdateShown();
 }
 
+bool RectControl::Shown() const {
+  if (!visible_) return false;
+  if (!container_) return true;
+  return container_->ShowsPage(page_) && container_->Shown();
+}
+
 void RectControl::UpdateShown() {
-  if (widget_) widget_->setVisible(visible_ && containerShown_ && ShownByContainer());
+  // Before the control is on its window the widget has no parent and would show on its own.
+  if (widget_ && Owner()) widget_->setVisible(Shown());
+  for (RectControl* inside : contents_) inside->UpdateShown();
 }
 
 void RectControl::HelpTag(const std::string& text) {
@@ -60,8 +78,10 @@ void RectControl::HelpTag(const std::string& text) {
   if (widget_) widget_->setToolTip(QString::fromStdString(text));
 }
 
-void RectControl::Refresh() {
+void RectControl::Refresh(bool /*eraseBackground*/) {
+  // Qt always paints a widget's background before the widget itself.
   if (widget_) widget_->update();
+  for (RectControl* inside : contents_) inside->Refresh();
 }
 
 void RectControl::AttachTo(Window& window) {
@@ -70,6 +90,12 @@ void RectControl::AttachTo(Window& window) {
   widget_->setParent(window.ClientArea());
   ApplyGeometry();
   UpdateShown();
+}
+
+void RectControl::DetachFromWindow() {
+  Control::DetachFromWindow();
+  // Out of the client area before Qt deletes the area with its children.
+  if (widget_) widget_->setParent(nullptr);
 }
 
 void RectControl::FollowWindow(std::int32_t oldW, std::int32_t oldH, std::int32_t newW, std::int32_t newH) {

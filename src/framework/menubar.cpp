@@ -13,8 +13,15 @@
 
 namespace fw {
 
-MenuItem::~MenuItem() {
-  for (QAction* a : actions_) QObject::disconnect(a, &QObject::destroyed, nullptr, nullptr);
+// Deleting the tracker ends exactly the connections the item made, and no one else's.
+MenuItem::~MenuItem() { delete tracker_; }
+
+void MenuItem::TrackAction(QAction* action) {
+  if (!tracker_) tracker_ = new QObject();
+  actions_.push_back(action);
+  QObject::connect(action, &QObject::destroyed, tracker_, [this, action] {
+    actions_.erase(std::remove(actions_.begin(), actions_.end(), action), actions_.end());
+  });
 }
 
 void MenuItem::Text(const std::string& text) {
@@ -69,6 +76,10 @@ QString ShortcutText(const std::string& shortcut) {
   return QString::fromStdString(ReplaceAll(shortcut, "Cmd+", "Ctrl+"));
 }
 
+// Qt reads "&" in an action's text as the mark of a mnemonic and drops it; the item's text is
+// shown as it is.
+QString ShownText(const std::string& text) { return QString::fromStdString(text).replace('&', "&&"); }
+
 void ForEachItem(MenuItem& root, const std::function<void(MenuItem&)>& visit) {
   for (std::int32_t i = 0; i < root.Count(); ++i) {
     Ref<MenuItem> item = root.Item(i);
@@ -77,21 +88,12 @@ void ForEachItem(MenuItem& root, const std::function<void(MenuItem&)>& visit) {
   }
 }
 
-// The item learns of its action's end, so that it never touches a deleted one.
-void Track(MenuItem& item, QAction* action) {
-  item.Actions().push_back(action);
-  QObject::connect(action, &QObject::destroyed, [&item, action] {
-    auto& list = item.Actions();
-    list.erase(std::remove(list.begin(), list.end(), action), list.end());
-  });
-}
-
 }  // namespace
 
 void MenuItem::SyncActions() {
   for (QAction* a : actions_) {
     if (IsSeparator()) continue;
-    a->setText(QString::fromStdString(text_));
+    a->setText(ShownText(text_));
     a->setShortcut(QKeySequence(ShortcutText(shortcut_)));
   }
 }
@@ -116,8 +118,8 @@ QWidget* CreateMenuBarWidget(MenuBar& bar, Window& window) {
   auto* qbar = new QMenuBar();
   for (std::int32_t m = 0; m < bar.Count(); ++m) {
     Ref<MenuItem> menuItem = bar.Item(m);
-    QMenu* menu = qbar->addMenu(QString::fromStdString(menuItem->Text()));
-    Track(*menuItem, menu->menuAction());
+    QMenu* menu = qbar->addMenu(ShownText(menuItem->Text()));
+    menuItem->TrackAction(menu->menuAction());
     // Shown states follow the enabling pass while the menu is open; otherwise every action
     // stays enabled and a shortcut is checked by ChooseMenuItem at the moment it is used.
     QObject::connect(menu, &QMenu::aboutToShow, menu, [&bar, &window, menuItem] {
@@ -135,12 +137,12 @@ QWidget* CreateMenuBarWidget(MenuBar& bar, Window& window) {
         menu->addSeparator();
         continue;
       }
-      QAction* action = menu->addAction(QString::fromStdString(item->Text()));
+      QAction* action = menu->addAction(ShownText(item->Text()));
       action->setShortcut(QKeySequence(ShortcutText(item->KeyboardShortcut())));
       action->setShortcutContext(Qt::ApplicationShortcut);
       if (item->IsQuitItem()) action->setMenuRole(QAction::QuitRole);
       if (item->IsAboutItem()) action->setMenuRole(QAction::AboutRole);
-      Track(*item, action);
+      item->TrackAction(action);
       const std::string name = item->Name;
       QObject::connect(action, &QAction::triggered, action,
                        [&bar, &window, name] { Guarded([&] { ChooseMenuItem(bar, window, name); }); });

@@ -12,6 +12,7 @@
 #include "framework/ref.h"
 
 class QAction;
+class QObject;
 class QWidget;
 
 namespace fw {
@@ -23,6 +24,8 @@ public:
   MenuItem() = default;
   explicit MenuItem(std::string text) : text_(std::move(text)) {}
   virtual ~MenuItem();
+  MenuItem(const MenuItem&) = delete;
+  MenuItem& operator=(const MenuItem&) = delete;
 
   std::string Name;
   bool AutoEnable = false;
@@ -52,8 +55,10 @@ public:
   virtual bool IsQuitItem() const { return false; }
   virtual bool IsAboutItem() const { return false; }
 
-  // Framework-internal: the Qt actions showing this item.
-  std::vector<QAction*>& Actions() { return actions_; }
+  // Framework-internal: the Qt actions showing this item, and how one is added to them (it
+  // leaves the list when Qt deletes it).
+  const std::vector<QAction*>& Actions() const { return actions_; }
+  void TrackAction(QAction* action);
 
 private:
   void SyncActions();
@@ -62,6 +67,7 @@ private:
   bool enabled_ = true;
   std::vector<Ref<MenuItem>> items_;
   std::vector<QAction*> actions_;
+  QObject* tracker_ = nullptr;  // context of the connections to the actions; owned
 };
 
 // The framework's quit item: choosing it quits the application.

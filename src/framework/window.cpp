@@ -12,6 +12,7 @@
 #include <cmath>
 
 #include "framework/application.h"
+#include "framework/controls/key_routing.h"
 #include "framework/menubar.h"
 #include "framework/screens.h"
 #include "framework/strings.h"
@@ -24,8 +25,7 @@ namespace fw {
 ClientArea::ClientArea(Window& owner, QWidget* parent) : QWidget(parent), owner_(owner) {}
 
 void ClientArea::resizeEvent(QResizeEvent* event) {
-  const QSize o = event->oldSize(), n = event->size();
-  if (o.isValid()) owner_.ClientResized(o.width(), o.height(), n.width(), n.height());
+  owner_.ContentSized(event->size().width(), event->size().height());
   owner_.ScheduleEventPaint();
 }
 
@@ -45,7 +45,8 @@ void WindowWidget::SetMenuBarWidget(QWidget* bar) {
 }
 
 void WindowWidget::SetToolbarWidget(QWidget* toolbar) {
-  delete toolbar_;
+  // The toolbar control owns its widget; one that is replaced only leaves the window.
+  if (toolbar_ && toolbar_ != toolbar) toolbar_->setParent(nullptr);
   toolbar_ = toolbar;
   if (toolbar) layout_->insertWidget(menuBar_ ? 1 : 0, toolbar);
 }
@@ -70,7 +71,7 @@ bool WindowWidget::event(QEvent* event) {
 
 void WindowWidget::keyPressEvent(QKeyEvent* event) {
   const std::string key = KeyText(event->key(), event->text().toStdString());
-  if (key.empty() || !owner_.DeliverKeyDown(key)) QWidget::keyPressEvent(event);
+  if (key.empty() || ArrowAlreadyOffered() || !owner_.DeliverKeyDown(key)) QWidget::keyPressEvent(event);
 }
 
 void WindowWidget::mousePressEvent(QMouseEvent* event) {
@@ -90,10 +91,12 @@ void WindowWidget::showEvent(QShowEvent* event) {
 
 // ---- Window ------------------------------------------------------------------------------
 
-Window::Window() : widget_(std::make_unique<WindowWidget>(*this)) {}
+Window::Window() : widget_(std::make_unique<WindowWidget>(*this)) { InstallKeyRouting(); }
 
 Window::~Window() {
-  // Controls go before the widget that parents theirs.
+  // Controls go before the widget that parents theirs; one that the program still holds keeps
+  // its widget.
+  for (const auto& c : controls_) c->DetachFromWindow();
   controls_.clear();
 }
 
@@ -103,6 +106,10 @@ void Window::Construct() {
   Layout();
   CreateControls();
   AddMenuHandlers();
+  // A copy: an Open handler may add controls.
+  const std::vector<Ref<Control>> made = controls_;
+  for (const auto& c : made)
+    if (c->Open) c->Open();
   Event_Open();
   constructing_ = false;
   if (showAfterConstruct_) Show();
@@ -154,20 +161,21 @@ void Window::ApplyPlacement() {
 std::int32_t Window::Width() const { return widget_->Client()->width(); }
 std::int32_t Window::Height() const { return widget_->Client()->height(); }
 
-void Window::Width(std::int32_t w) {
-  w = std::max(w, 1);
-  if (resizeable_) widget_->Client()->setMinimumWidth(0), widget_->Client()->setMaximumWidth(QWIDGETSIZE_MAX);
-  else widget_->Client()->setFixedWidth(w);
-  widget_->Client()->resize(w, widget_->Client()->height());
-  widget_->adjustSize();
-}
+void Window::Width(std::int32_t w) { SizeContent(std::max(w, 1), Height()); }
+void Window::Height(std::int32_t h) { SizeContent(Width(), std::max(h, 1)); }
 
-void Window::Height(std::int32_t h) {
-  h = std::max(h, 1);
-  if (resizeable_) widget_->Client()->setMinimumHeight(0), widget_->Client()->setMaximumHeight(QWIDGETSIZE_MAX);
-  else widget_->Client()->setFixedHeight(h);
-  widget_->Client()->resize(widget_->Client()->width(), h);
-  widget_->adjustSize();
+void Window::SizeContent(std::int32_t w, std::int32_t h) {
+  // The menu bar and the toolbar come on top of the content's size (the main window's 400 x
+  // 359 is its content; its toolbar stands above that). The window is made to fit the content
+  // exactly; a resizeable one then lets the content follow the user's resizing again.
+  QWidget* client = widget_->Client();
+  client->setFixedSize(w, h);
+  ContentSized(w, h);
+  widget_->layout()->activate();
+  widget_->resize(w, widget_->layout()->minimumSize().height());
+  if (!resizeable_) return;
+  client->setMinimumSize(0, 0);
+  client->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
 }
 
 void Window::Resizeable(bool on) {
@@ -299,7 +307,19 @@ bool Window::HandleMenu(const std::string& itemName) {
 
 QWidget* Window::Widget() const { return widget_.get(); }
 QWidget* Window::ClientArea() const { return widget_->Client(); }
-void Window::SetToolbarWidget(QWidget* toolbar) { widget_->SetToolbarWidget(toolbar); }
+void Window::SetToolbarWidget(QWidget* toolbar) {
+  widget_->SetToolbarWidget(toolbar);
+  if (!fullScreen_) SizeContent(Width(), Height());
+}
+
+void Window::ContentSized(std::int32_t w, std::int32_t h) {
+  // Qt tells a hidden widget of its new size only when it shows, and without the old one; the
+  // controls follow from the size they were last fitted to.
+  const std::int32_t oldW = contentW_, oldH = contentH_;
+  contentW_ = w;
+  contentH_ = h;
+  if (oldW >= 0 && (oldW != w || oldH != h)) ClientResized(oldW, oldH, w, h);
+}
 
 void Window::ClientResized(std::int32_t oldW, std::int32_t oldH, std::int32_t newW, std::int32_t newH) {
   for (const auto& c : controls_)

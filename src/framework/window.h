@@ -3,9 +3,10 @@
 //
 // A window handles its own events by overriding the Event_ methods. Construction runs in a
 // fixed order through Construct(): Layout (the window's own properties), CreateControls (its
-// layout table, applied in order), AddMenuHandlers, then the Open event. The Paint event is
-// raised by the framework, not by Qt's paint cycle: once after the window is shown, after
-// every Refresh and after its size changes, so that redrawing a child never re-raises it.
+// layout table, applied in order), AddMenuHandlers, the controls' Open events in the order
+// the controls were made, then the window's Open event. The Paint event is raised by the
+// framework, not by Qt's paint cycle: once after the window is shown, after every Refresh and
+// after its size changes, so that redrawing a child never re-raises it.
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -42,7 +43,8 @@ public:
   std::int32_t Top() const { return top_; }
   void Left(std::int32_t x);
   void Top(std::int32_t y);
-  // Size of the window's content, without menu bar and toolbar, in the window's own pixels.
+  // Size of the window's content, without menu bar and toolbar, in the window's own pixels:
+  // the bars stand above the content and make the window that much higher.
   std::int32_t Width() const;
   std::int32_t Height() const;
   void Width(std::int32_t w);
@@ -96,6 +98,7 @@ public:
   QWidget* Widget() const;
   QWidget* ClientArea() const;
   void SetToolbarWidget(QWidget* toolbar);  // placed above the content
+  void ContentSized(std::int32_t w, std::int32_t h);
   void ClientResized(std::int32_t oldW, std::int32_t oldH, std::int32_t newW, std::int32_t newH);
   void ScheduleEventPaint();
 
@@ -116,6 +119,7 @@ protected:
 private:
   friend class WindowWidget;
   void ApplyPlacement();
+  void SizeContent(std::int32_t w, std::int32_t h);
   void ShowOnScreen();
 
   std::unique_ptr<WindowWidget> widget_;
@@ -123,6 +127,7 @@ private:
   std::map<std::string, std::function<bool()>> menuHandlers_;
   Ref<fw::MenuBar> menuBar_;
   std::int32_t left_ = 0, top_ = 0;
+  std::int32_t contentW_ = -1, contentH_ = -1;  // the size the controls were last fitted to
   bool placed_ = false;
   bool fullScreen_ = false, menuBarVisible_ = true, resizeable_ = true;
   bool paintPending_ = false;

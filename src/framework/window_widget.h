@@ -2,6 +2,7 @@
 // Framework-internal: the Qt top-level widget behind a Window. It stacks the menu bar, the
 // toolbar and the client area (where controls sit at window coordinates) and turns Qt's
 // events into the window's events, each through the exception guard.
+#include <QPointer>
 #include <QWidget>
 
 class QVBoxLayout;
@@ -25,6 +26,7 @@ class WindowWidget : public QWidget {
 public:
   explicit WindowWidget(Window& owner);
 
+  Window& Owner() const { return owner_; }
   ClientArea* Client() const { return client_; }
   void SetMenuBarWidget(QWidget* bar);
   void SetToolbarWidget(QWidget* toolbar);
@@ -41,7 +43,7 @@ private:
   Window& owner_;
   QVBoxLayout* layout_;
   QWidget* menuBar_ = nullptr;
-  QWidget* toolbar_ = nullptr;
+  QPointer<QWidget> toolbar_;  // the toolbar control's, which may delete it first
   ClientArea* client_;
 };
 
