@@ -11,8 +11,6 @@ CanvasFixture::CanvasFixture(int width, int height, int depth) : window(std::mak
 }
 
 CanvasFixture::~CanvasFixture() {
-  // The canvas must go while the window's widget, which parents the canvas's, still lives.
-  canvas = nullptr;
   window.reset();
   fw::SetScreensForTesting(std::nullopt);
 }
