@@ -13,3 +13,7 @@ struct OptionsForTesting {
   bool showHelp = false;
 };
 void SetOptionsForTesting(std::optional<OptionsForTesting> options);
+
+// Tests only: OverscanListIndex reports index instead of the main window's choice, until
+// called with nullopt.
+void SetOverscanListIndexForTesting(std::optional<std::int32_t> index);
