@@ -1,9 +1,11 @@
 #include "framework/msgbox.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QDesktopServices>
 #include <QMessageBox>
 #include <QUrl>
+#include <cstdio>
 
 #include "framework/strings.h"
 
@@ -22,7 +24,11 @@ std::function<void(const std::string&)>& ShowURLOverride() {
 
 void MsgBox(const std::string& text) {
   if (MsgBoxOverride()) return MsgBoxOverride()(text);
-  if (!qApp) return;
+  // Without a display nobody could answer a modal box: say it on stderr instead of waiting.
+  if (!qApp || QGuiApplication::platformName() == "offscreen") {
+    std::fprintf(stderr, "Quarvel: %s\n", ReplaceAll(text, "\r", "\n").c_str());
+    return;
+  }
   QMessageBox box;
   box.setWindowTitle(QApplication::applicationName());
   box.setText(QString::fromStdString(ReplaceAll(text, "\r", "\n")));
