@@ -84,6 +84,8 @@ void cPatternCanvas::MakeTitel(std::int32_t screenIndex, const std::string& kind
     const std::int32_t y = Int(Titel->Height() / 2.0 - (n - 1.5) * L / 2.0 + static_cast<double>(L * i));
     tg.DrawString(line, x, y, 0, false);
   }
+  // White is left out, so that the pattern shows past the box's rounded corners.
+  Titel->Transparent(1);
   // Assigned again so that the sprite shows the text drawn after the first assignment.
   TitelSprite->Image(Titel);
 }
