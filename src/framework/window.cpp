@@ -21,11 +21,22 @@ namespace fw {
 
 // ---- The Qt side -------------------------------------------------------------------------
 
-ClientArea::ClientArea(Window& owner, QWidget* parent) : QWidget(parent), owner_(owner) {}
+ClientArea::ClientArea(Window& owner, QWidget* parent) : QWidget(parent), owner_(owner) { resize(fitted_); }
+
+void ClientArea::Fit(QSize size) {
+  if (size == fitted_) return;
+  const QSize old = fitted_;
+  fitted_ = size;
+  owner_.ClientResized(old.width(), old.height(), size.width(), size.height());
+}
+
+void ClientArea::SetWanted(QSize size) {
+  wanted_ = size;
+  updateGeometry();
+}
 
 void ClientArea::resizeEvent(QResizeEvent* event) {
-  const QSize o = event->oldSize(), n = event->size();
-  if (o.isValid()) owner_.ClientResized(o.width(), o.height(), n.width(), n.height());
+  Fit(event->size());
   owner_.ScheduleEventPaint();
 }
 
@@ -155,30 +166,39 @@ std::int32_t Window::Width() const { return widget_->Client()->width(); }
 std::int32_t Window::Height() const { return widget_->Client()->height(); }
 
 void Window::Width(std::int32_t w) {
-  w = std::max(w, 1);
-  if (resizeable_) widget_->Client()->setMinimumWidth(0), widget_->Client()->setMaximumWidth(QWIDGETSIZE_MAX);
-  else widget_->Client()->setFixedWidth(w);
-  widget_->Client()->resize(w, widget_->Client()->height());
-  widget_->adjustSize();
+  const QSize size(std::max(w, 1), widget_->Client()->sizeHint().height());
+  ResizeClient(size);
 }
 
 void Window::Height(std::int32_t h) {
-  h = std::max(h, 1);
-  if (resizeable_) widget_->Client()->setMinimumHeight(0), widget_->Client()->setMaximumHeight(QWIDGETSIZE_MAX);
-  else widget_->Client()->setFixedHeight(h);
-  widget_->Client()->resize(widget_->Client()->width(), h);
+  const QSize size(widget_->Client()->sizeHint().width(), std::max(h, 1));
+  ResizeClient(size);
+}
+
+void Window::ResizeClient(QSize size) {
+  widget_->Client()->SetWanted(size);
+  // A full-screen window keeps the screen's size; the new size is its size once normal again.
+  if (widget_->isFullScreen()) return;
+  ApplySizeLimits(false);
+  widget_->Client()->resize(size);
+  widget_->Client()->Fit(widget_->Client()->size());
   widget_->adjustSize();
 }
 
 void Window::Resizeable(bool on) {
   resizeable_ = on;
-  const QSize size = widget_->Client()->size();
-  if (on) {
-    widget_->Client()->setMinimumSize(0, 0);
-    widget_->Client()->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-  } else {
-    widget_->Client()->setFixedSize(size);
+  if (!widget_->isFullScreen()) ApplySizeLimits(false);
+}
+
+void Window::ApplySizeLimits(bool fullScreen) {
+  // A window the user may not resize still fills its screen when it is full screen.
+  QWidget* client = widget_->Client();
+  if (fullScreen || resizeable_) {
+    client->setMinimumSize(0, 0);
+    client->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    return;
   }
+  client->setFixedSize(client->sizeHint());
 }
 
 bool Window::Visible() const { return constructing_ ? showAfterConstruct_ : widget_->isVisible(); }
@@ -195,8 +215,12 @@ void Window::Visible(bool visible) {
 void Window::FullScreen(bool on) {
   fullScreen_ = on;
   if (!widget_->isVisible()) return;
-  if (on) ShowOnScreen();
-  else widget_->showNormal();
+  if (on) {
+    ShowOnScreen();
+    return;
+  }
+  widget_->showNormal();
+  ApplySizeLimits(false);
 }
 
 void Window::MenuBarVisible(bool on) {
@@ -216,9 +240,13 @@ void Window::ShowOnScreen() {
   QScreen* s = placed_ ? ScreenAtPhysical(left_, top_) : widget_->screen();
   if (s) widget_->setScreen(s);
   if (fullScreen_) {
+    ApplySizeLimits(true);
     if (s) widget_->setGeometry(s->geometry());
     widget_->showFullScreen();
   } else {
+    // A window hidden while full screen comes back at its normal size.
+    if (widget_->isFullScreen()) widget_->setWindowState(widget_->windowState() & ~Qt::WindowFullScreen);
+    ApplySizeLimits(false);
     ApplyPlacement();
     widget_->show();
   }

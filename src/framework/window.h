@@ -17,6 +17,7 @@
 #include "framework/control.h"
 #include "framework/ref.h"
 
+class QSize;
 class QWidget;
 
 namespace fw {
@@ -117,6 +118,8 @@ private:
   friend class WindowWidget;
   void ApplyPlacement();
   void ShowOnScreen();
+  void ResizeClient(QSize size);
+  void ApplySizeLimits(bool fullScreen);
 
   std::unique_ptr<WindowWidget> widget_;
   std::vector<Ref<Control>> controls_;

@@ -14,11 +14,21 @@ class ClientArea : public QWidget {
 public:
   ClientArea(Window& owner, QWidget* parent);
 
+  // The size the window asks for its content; the layout sizes the window around it.
+  void SetWanted(QSize size);
+  QSize sizeHint() const override { return wanted_; }
+  // The controls follow the content's size from the size they were last fitted to. A hidden
+  // window's resizes reach Qt's resize event only once it is shown, and without an old size,
+  // so the window also calls this itself when it resizes its content.
+  void Fit(QSize size);
+
 protected:
   void resizeEvent(QResizeEvent* event) override;
 
 private:
   Window& owner_;
+  QSize wanted_{300, 300};
+  QSize fitted_{300, 300};
 };
 
 class WindowWidget : public QWidget {
