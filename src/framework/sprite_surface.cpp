@@ -21,7 +21,9 @@ public:
 protected:
   void paintEvent(QPaintEvent* event) override {
     QPainter painter(this);
-    const double dpr = devicePixelRatioF();
+    // In physical mode the world transform undoes exactly the scaling of the device painted
+    // into (the backing store, or a grab), so that every picture pixel lands on one device pixel.
+    const double dpr = painter.device()->devicePixelRatioF();
     const bool physical = owner_.PictureScale() != 1.0 || dpr == 1.0;
     const double s = physical ? dpr : 1.0;
     if (physical) painter.setWorldTransform(QTransform::fromScale(1.0 / dpr, 1.0 / dpr));
@@ -54,6 +56,7 @@ private:
 void Sprite::Image(Ref<Picture> picture) {
   image_ = std::move(picture);
   pixelsStale_ = true;
+  redrawDue_ = true;
 }
 
 void Sprite::Close() {
@@ -119,6 +122,7 @@ void SpriteSurface::Attach(const Ref<Sprite>& sprite) {
   if (sprite->surface_) sprite->surface_->Detach(*sprite);
   sprite->surface_ = this;
   sprite->pixelsStale_ = true;
+  sprite->redrawDue_ = true;
   sprites_.push_back(sprite);
   Flush();
 }
@@ -174,7 +178,8 @@ void SpriteSurface::Flush() {
     Drawn d{sprite.get(), sprite->x_, sprite->y_, w, h};
     const auto old = std::find_if(drawn_.begin(), drawn_.end(), [&](const Drawn& o) { return o.sprite == d.sprite; });
     const bool same = old != drawn_.end() && old->x == d.x && old->y == d.y && old->w == d.w && old->h == d.h &&
-                      !sprite->pixelsStale_;
+                      !sprite->redrawDue_;
+    sprite->redrawDue_ = false;
     if (!same) {
       if (old != drawn_.end()) MarkDirty(old->x, old->y, old->w, old->h);
       MarkDirty(d.x, d.y, d.w, d.h);
@@ -182,7 +187,10 @@ void SpriteSurface::Flush() {
     now.push_back(d);
   }
   drawn_ = std::move(now);
-  if (dirtyR_ <= dirtyL_ || dirtyB_ <= dirtyT_) return;
+  if (dirtyR_ <= dirtyL_ || dirtyB_ <= dirtyT_) {
+    lastDirty_ = {};
+    return;
+  }
   // Picture pixels to the widget's logical pixels, rounded outward.
   const double s = PictureScale();
   const int l = static_cast<int>(std::floor(dirtyL_ / s)), t = static_cast<int>(std::floor(dirtyT_ / s));

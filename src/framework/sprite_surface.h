@@ -47,6 +47,7 @@ private:
   SpriteSurface* surface_ = nullptr;
   std::shared_ptr<QImage> pixels_;
   bool pixelsStale_ = true;
+  bool redrawDue_ = true;  // a new picture or a new surface, not yet redrawn
 };
 
 class SpriteSurface : public RectControl {
@@ -73,7 +74,7 @@ public:
   void AttachTo(Window& window) override;
 
   // Framework-internal: physical pixels per picture pixel, and the picture rectangle that the
-  // last redraw asked for (tests read it).
+  // last redraw asked for, empty when it found nothing changed (tests read it).
   double PictureScale() const;
   struct Area {
     std::int32_t x = 0, y = 0, w = 0, h = 0;

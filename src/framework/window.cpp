@@ -203,8 +203,17 @@ void Window::Visible(bool visible) {
 void Window::FullScreen(bool on) {
   fullScreen_ = on;
   if (!widget_->isVisible()) return;
-  if (on) ShowOnScreen();
-  else widget_->showNormal();
+  if (on) {
+    ShowOnScreen();
+    return;
+  }
+  widget_->showNormal();
+  KeepNormalSize();
+}
+
+void Window::KeepNormalSize() {
+  // A window the user may not resize keeps its content size again once it is not full screen.
+  if (!resizeable_ && normalSize_.isValid()) widget_->Client()->setFixedSize(normalSize_);
 }
 
 void Window::MenuBarVisible(bool on) {
@@ -224,9 +233,15 @@ void Window::ShowOnScreen() {
   QScreen* s = placed_ ? ScreenAtPhysical(left_, top_) : widget_->screen();
   if (s) widget_->setScreen(s);
   if (fullScreen_) {
+    // Full screen, also a window the user may not resize fills its screen.
+    if (!widget_->isFullScreen()) normalSize_ = widget_->Client()->size();
+    widget_->Client()->setMinimumSize(0, 0);
+    widget_->Client()->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     if (s) widget_->setGeometry(s->geometry());
     widget_->showFullScreen();
   } else {
+    if (widget_->isFullScreen()) widget_->setWindowState(widget_->windowState() & ~Qt::WindowFullScreen);
+    KeepNormalSize();
     ApplyPlacement();
     widget_->show();
   }

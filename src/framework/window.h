@@ -15,6 +15,8 @@
 #include <typeindex>
 #include <vector>
 
+#include <QSize>
+
 #include "framework/control.h"
 #include "framework/ref.h"
 
@@ -127,6 +129,8 @@ private:
   std::map<std::string, std::function<bool()>> menuHandlers_;
   Ref<fw::MenuBar> menuBar_;
   std::int32_t left_ = 0, top_ = 0;
+  void KeepNormalSize();
+  QSize normalSize_;  // the content's size before the window went full screen
   std::int32_t contentW_ = -1, contentH_ = -1;  // the size the controls were last fitted to
   bool placed_ = false;
   bool fullScreen_ = false, menuBarVisible_ = true, resizeable_ = true;

@@ -505,12 +505,13 @@ TEST(GeoConvergency, WithoutAHalfUnitStepDrawsTheOneCrossAtTheOrigin) {
 }
 
 TEST(GeoGeometry, WithoutAGridStillDrawsTheCircles) {
-  CanvasFixture fixture(200, 15);  // u = 0
+  CanvasFixture fixture(200, 15);  // u = 0, so xo = Int(-200 / 2) and yo = Int(-15 / 2)
   Expected want(200, 15, kBlack);
   want.g().ForeColor(kWhite);
   want.g().DrawOval(100, 7, 1, 1);
   want.g().DrawOval(92, 0, 16, 16);
-  want.g().DrawOval(0, 0, 1, 1);
+  want.g().DrawOval(100, 7, 1, 1);  // the corner circles shrink to points near the centre
+  want.g().DrawOval(100, 8, 1, 1);
   EXPECT_TRUE(SamePixels(fixture.Render("GeoGeometry"), want));
 }
 
