@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <string>
 
 #include "framework/application.h"
 #include "framework/window.h"
@@ -13,6 +14,9 @@
 int main(int argc, char** argv) {
   testing::InitGoogleTest(&argc, argv);
   SetHarnessProgram(argv[0]);
+  // No test writes into the user's own preferences.
+  char configTemplate[] = "/tmp/quarvel-test-config-XXXXXX";
+  if (const char* config = mkdtemp(configTemplate)) setenv("XDG_CONFIG_HOME", config, 1);
   if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
   fw::Initialize(argc, argv);
   // Text metrics in the tests assume this font ("System" draws in the application's font).
