@@ -21,7 +21,7 @@ class ToolItem;
 
 class wMain : public fw::Window {
 public:
-  std::vector<fw::Ref<wPattern>> TestWindow;  // the pattern windows by screen index
+  std::vector<fw::Ref<class wPattern>> TestWindow;  // the pattern windows by screen index
   bool AllMonitorsSync = false;
   bool AllMonitorsSyncChange = false;
   bool HelpStateChanged = false;

@@ -11,6 +11,12 @@
 
 using fw::Int;
 
+namespace {
+
+std::int32_t Mod(std::int32_t a, std::int32_t b) { return b == 0 ? a : a % b; }
+
+}  // namespace
+
 void cPatternCanvas::Event_Open() {
   Depth = 0;
   Kind = "ColWhite";
@@ -54,19 +60,20 @@ void cPatternCanvas::Make(std::int32_t screenIndex, const std::string& kind) {
 
   const std::int32_t W = g->Width(), H = g->Height();
   u = Int(H / 16.0);
-  // Below 16 pixels there is no grid (u = 0); the grid patterns draw what they can without one.
-  xo = u > 0 ? Int((u - W % u) / 2.0) : 0;
-  yo = u > 0 ? Int((u - H % u) / 2.0) : 0;
+  // Below 16 pixels there is no grid (u = 0): the remainder by 0 is the number itself, and the
+  // grid patterns draw what they can without a unit.
+  xo = Int((u - Mod(W, u)) / 2.0);
+  yo = Int((u - Mod(H, u)) / 2.0);
 
   g->TextSize(Int(H / 80.0));
   if (!Small && g->TextSize() < 7) g->TextSize(7);
 
   MakeTitel(screenIndex, kind);
   if (TitelSprite && Titel) {
-    // Centred on the canvas; a full-screen canvas is as large as its screen's picture.
-    const std::int32_t width = Small ? Width() : W, height = Small ? Height() : H;
-    TitelSprite->X(Int(width / 2.0 - Titel->Width() / 2.0));
-    TitelSprite->Y(Int(height / 2.0 - Titel->Height() / 2.0));
+    // Centred on the canvas in picture pixels: a preview's picture has the canvas's own size,
+    // a full-screen canvas's that of its screen (also where the desktop scales the screen).
+    TitelSprite->X(Int(W / 2.0 - Titel->Width() / 2.0));
+    TitelSprite->Y(Int(H / 2.0 - Titel->Height() / 2.0));
   }
 
   if (Kind == "ColWhite" || Kind == "MatchWhite") {
