@@ -5,9 +5,11 @@
 #include <QKeyEvent>
 #include <QMetaObject>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <QWindow>
 #include <algorithm>
 #include <cmath>
 
@@ -251,12 +253,101 @@ void Window::ShowOnScreen() {
 
 void Window::Show() { ShowOnScreen(); }
 
+namespace {
+
+// What keeps a window shown with ShowWithin beside its parent: it stands at the parent's right
+// edge (at its left edge when the screen has no room on the right), top edges level; it
+// follows the parent when that moves, and goes and comes back with it.
+class Attachment : public QObject {
+public:
+  Attachment(QWidget& window, QWidget& parent) : QObject(&window), window_(window), parent_(&parent) {
+    parent.installEventFilter(this);
+  }
+
+  bool IsTo(const QWidget& parent) const { return parent_ == &parent; }
+
+  void Place() {
+    if (!parent_) return;
+    const QRect beside = parent_->frameGeometry();
+    const int width = window_.frameGeometry().width();
+    QPoint at(beside.right() + 1, beside.top());
+    if (const QScreen* s = parent_->screen()) {
+      const QRect room = s->availableGeometry();
+      if (at.x() + width - 1 > room.right() && beside.left() - width >= room.left()) at.setX(beside.left() - width);
+    }
+    window_.move(at);
+  }
+
+protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched != parent_) return false;
+    switch (event->type()) {
+      case QEvent::Move:
+      case QEvent::Resize:
+        if (window_.isVisible()) Place();
+        break;
+      case QEvent::Hide:
+        GoWithParent();
+        break;
+      case QEvent::WindowStateChange:
+        if (parent_->isMinimized()) GoWithParent();
+        else ComeBackWithParent();
+        break;
+      case QEvent::Show:
+        ComeBackWithParent();
+        break;
+      default:
+        break;
+    }
+    return false;
+  }
+
+private:
+  void GoWithParent() {
+    if (!window_.isVisible()) return;
+    window_.hide();
+    hiddenWithParent_ = true;
+  }
+
+  void ComeBackWithParent() {
+    if (!hiddenWithParent_ || !parent_->isVisible() || parent_->isMinimized()) return;
+    hiddenWithParent_ = false;
+    Place();
+    window_.show();
+  }
+
+  QWidget& window_;
+  QPointer<QWidget> parent_;
+  bool hiddenWithParent_ = false;
+};
+
+}  // namespace
+
 void Window::ShowWithin(Window& parent, std::int32_t /*mode*/) {
-  widget_->setParent(parent.Widget(), Qt::Tool);
-  ShowOnScreen();
+  // A tool window, not a Qt child of the parent: each Window owns its widget. It shows without
+  // taking the activation, so that the parent stays the active window.
+  QWidget* owner = parent.Widget();
+  auto* attachment = widget_->findChild<Attachment*>(QString(), Qt::FindDirectChildrenOnly);
+  if (!attachment || !attachment->IsTo(*owner)) {
+    delete attachment;
+    widget_->setWindowFlag(Qt::Tool);
+    widget_->setAttribute(Qt::WA_ShowWithoutActivating);
+    attachment = new Attachment(*widget_, *owner);
+  }
+  // Transient for the parent: the desktop keeps it above the parent.
+  owner->winId();
+  widget_->winId();
+  if (widget_->windowHandle() && owner->windowHandle()) widget_->windowHandle()->setTransientParent(owner->windowHandle());
+  attachment->Place();
+  widget_->show();
+  widget_->raise();
 }
 
-void Window::Hide() { widget_->hide(); }
+void Window::Hide() {
+  // Hidden while it is being built (by its own Open event): it stays hidden once built.
+  showAfterConstruct_ = false;
+  widget_->hide();
+}
 
 void Window::Close() { widget_->close(); }
 
