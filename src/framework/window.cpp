@@ -261,9 +261,13 @@ namespace {
 class Attachment : public QObject {
 public:
   Attachment(QWidget& window, QWidget& parent) : QObject(&window), window_(window), parent_(&parent) {
+    setObjectName(kName);
     parent.installEventFilter(this);
   }
 
+  // Found among the window's children by this name: without a meta-object of its own, a cast
+  // by class would take any child (the window's layout) for an attachment.
+  static constexpr const char* kName = "fw-attachment";
   bool IsTo(const QWidget& parent) const { return parent_ == &parent; }
 
   void Place() {
@@ -327,7 +331,8 @@ void Window::ShowWithin(Window& parent, std::int32_t /*mode*/) {
   // A tool window, not a Qt child of the parent: each Window owns its widget. It shows without
   // taking the activation, so that the parent stays the active window.
   QWidget* owner = parent.Widget();
-  auto* attachment = widget_->findChild<Attachment*>(QString(), Qt::FindDirectChildrenOnly);
+  auto* attachment = static_cast<Attachment*>(
+      widget_->findChild<QObject*>(QString::fromLatin1(Attachment::kName), Qt::FindDirectChildrenOnly));
   if (!attachment || !attachment->IsTo(*owner)) {
     delete attachment;
     widget_->setWindowFlag(Qt::Tool);

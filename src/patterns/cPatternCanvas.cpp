@@ -24,6 +24,15 @@ void cPatternCanvas::Event_Open() {
   Small = Width() < 150;
 }
 
+fw::ScreenInfo cPatternCanvas::ScreenOf(std::int32_t screenIndex) const {
+  if (screenIndex >= 0 && screenIndex < fw::ScreenCount()) return fw::Screen(screenIndex);
+  fw::ScreenInfo stand_in;
+  stand_in.Width = Width();
+  stand_in.Height = Height();
+  if (fw::ScreenCount() > 0) stand_in.Depth = fw::Screen(0).Depth;
+  return stand_in;
+}
+
 void cPatternCanvas::AllBlack() {
   g->ForeColor(0x000000);
   g->FillRect(0, 0, g->Width(), g->Height());
@@ -42,9 +51,9 @@ void cPatternCanvas::Make(std::int32_t screenIndex, const std::string& kind) {
 
   // A preview is made at its own size with screen 0's depth; a full-screen canvas at its screen's.
   if (Small) {
-    Backdrop(fw::NewPicture(Width(), Height(), fw::Screen(0).Depth));
+    Backdrop(fw::NewPicture(Width(), Height(), ScreenOf(0).Depth));
   } else {
-    const fw::ScreenInfo screen = fw::Screen(screenIndex);
+    const fw::ScreenInfo screen = ScreenOf(screenIndex);
     Backdrop(fw::NewPicture(screen.Width, screen.Height, screen.Depth));
   }
   if (!Backdrop()) {

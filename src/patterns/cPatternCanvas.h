@@ -14,6 +14,7 @@
 #include "framework/graphics.h"
 #include "framework/picture.h"
 #include "framework/ref.h"
+#include "framework/screens.h"
 #include "framework/sprite_surface.h"
 
 class cPatternCanvas : public fw::SpriteSurface {
@@ -43,6 +44,10 @@ protected:
   void Event_NextFrame() override;
 
 private:
+  // The screen of that index; one that has gone (or never was) reads as a screen as large as
+  // the canvas, with the first screen's depth, so that nothing throws while screens change.
+  fw::ScreenInfo ScreenOf(std::int32_t screenIndex) const;
+
   // The grid of the current Make: u = Int(H / 16), offsets centring it.
   std::int32_t u = 0, xo = 0, yo = 0;
 

@@ -49,7 +49,7 @@ void cPatternCanvas::MakeTitel(std::int32_t screenIndex, const std::string& kind
   std::vector<std::string> lines;
   HideTitel();
 
-  const fw::ScreenInfo screen = fw::Screen(screenIndex);
+  const fw::ScreenInfo screen = ScreenOf(screenIndex);
   const fw::Ref<fw::Picture> measure = fw::NewPicture(Int(screen.Width / 2.0), Int(screen.Height / 15.0), screen.Depth);
   if (!measure) {
     // Without a new title the previous pattern's title would be shown over this one.
