@@ -61,9 +61,9 @@ expect() {  # what, x, y, colour (RRGGBB)
 click_content() { xdotool mousemove "$((left + $1))" "$((content_top + $2))" click 1; }
 click_screen() { xdotool mousemove "$1" "$2" click 1; }
 
-# The preview's middle, and the screen's middle.
+# The preview's middle, and a point of the screen away from its middle, where the help title lies.
 px=$((left + 21 + 60)) py=$((content_top + 31 + 48))
-sx=640 sy=512
+sx=200 sy=200
 
 shot start 0.8
 expect "the preview starts white" $px $py FFFFFF

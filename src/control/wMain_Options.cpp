@@ -10,6 +10,7 @@
 #include "framework/screens.h"
 #include "framework/strings.h"
 #include "framework/timer.h"
+#include "patterns/cPatternCanvas.h"
 #include "patterns/wPattern.h"
 #include "prefs/cPreferences.h"
 
@@ -85,6 +86,8 @@ void wMain::Event_Open() {
 
   Find<fw::Timer>("tiRefresh")->Mode(2);
   EnableDisable();
+  // The preview shows the current pattern from the start, not an empty box.
+  Find<cPatternCanvas>("cvPattern")->Make(Globals::ActiveScreen, Globals::PatternKind);
 }
 
 bool wMain::OldPreferences() {

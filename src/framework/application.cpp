@@ -11,6 +11,7 @@
 #include "framework/localized.h"
 #include "framework/menubar.h"
 #include "framework/msgbox.h"
+#include "framework/sound.h"
 
 #ifndef QUARVEL_SHORT_VERSION
 #define QUARVEL_SHORT_VERSION "1.0"
@@ -58,6 +59,7 @@ void Initialize(int& argc, char** argv) {
 bool IsInitialized() { return QCoreApplication::instance() != nullptr; }
 
 int Shutdown() {
+  WaitForSoundsToLoad();
   State().app.Reset();
   State().qt.reset();
   return State().status;

@@ -3,7 +3,10 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QPointer>
+#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QSoundEffect>
+#include <vector>
 #include <QUrl>
 #include <algorithm>
 #include <memory>
@@ -25,6 +28,11 @@ bool IsWave(const QString& path) {
   if (!file.open(QIODevice::ReadOnly)) return false;
   const QByteArray head = file.read(12);
   return head.size() == 12 && head.startsWith("RIFF") && head.mid(8, 4) == "WAVE";
+}
+
+std::vector<QPointer<QSoundEffect>>& Effects() {
+  static std::vector<QPointer<QSoundEffect>> effects;
+  return effects;
 }
 
 QUrl SourceUrl(const QString& path) {
@@ -51,6 +59,21 @@ Sound::Sound(const std::string& path) : output_(std::make_unique<Output>()) {
   output_->effect = new QSoundEffect(QCoreApplication::instance());
   output_->effect->setSource(SourceUrl(QString::fromStdString(path)));
   output_->effect->setVolume(1.0f);
+  Effects().push_back(output_->effect);
+}
+
+void WaitForSoundsToLoad() {
+  // Qt decodes a sample on a thread of its own; tearing its sample cache down at exit while
+  // that thread still decodes can deadlock. A short sound is loaded in a moment: wait for it.
+  QElapsedTimer waited;
+  waited.start();
+  const auto loading = [] {
+    for (const auto& effect : Effects())
+      if (effect && effect->status() == QSoundEffect::Loading) return true;
+    return false;
+  };
+  while (QCoreApplication::instance() && loading() && waited.elapsed() < 2000)
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
 }
 
 Sound::~Sound() { delete output_->effect.data(); }

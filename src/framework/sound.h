@@ -40,4 +40,8 @@ private:
   std::int32_t plays_ = 0;
 };
 
+// Shut-down: lets sounds still being decoded finish (at most two seconds), so that the
+// runtime can end without waiting on Qt's decoder.
+void WaitForSoundsToLoad();
+
 }  // namespace fw
