@@ -30,7 +30,7 @@ using Handler = void (wMain::*)();
 using MouseHandler = bool (wMain::*)(std::int32_t, std::int32_t);
 
 // One control of the window. Positions are window coordinates, also inside containers.
-struct ControlSpec {
+struct ControlRow {
   Kind kind;
   const char* name;
   const char* parent = nullptr;  // innermost container; nullptr: the window
@@ -62,13 +62,13 @@ std::string FontSizeRows() {
 }
 
 // A pattern label: on its group's page beside the slider, one row of 20 pixels each.
-constexpr ControlSpec Label(const char* name, std::int32_t group, std::int32_t row, std::int32_t width, Text text,
+constexpr ControlRow Label(const char* name, std::int32_t group, std::int32_t row, std::int32_t width, Text text,
                             Text help, MouseHandler handler) {
   return {.kind = Kind::StaticText, .name = name, .parent = "ppTestKind", .page = group, .left = 195,
           .top = 25 + 20 * row, .width = width, .height = 20, .text = text, .help = help, .mouseDown = handler};
 }
 
-constexpr ControlSpec Slider(const char* name, std::int32_t group, std::int32_t rows, Handler handler) {
+constexpr ControlRow Slider(const char* name, std::int32_t group, std::int32_t rows, Handler handler) {
   return {.kind = Kind::Slider, .name = name, .parent = "ppTestKind", .page = group, .left = 170, .top = 24,
           .width = 16, .height = 20 * rows, .minimum = 0, .maximum = rows - 1, .action = handler};
 }
@@ -77,7 +77,7 @@ using namespace Localization;
 using w = class wMain;
 
 // The controls in their order of creation: the first block, then the second.
-const ControlSpec kControls0[] = {
+const ControlRow kControls0[] = {
     {.kind = Kind::PagePanel, .name = "ppMain", .left = 0, .top = 0, .width = 400, .height = 358, .pages = 3},
     {.kind = Kind::PagePanel, .name = "ppTestKind", .parent = "ppMain", .page = 0, .left = 160, .top = 20,
      .width = 232, .height = 190, .pages = 4},
@@ -146,7 +146,7 @@ const ControlSpec kControls0[] = {
     Label("stVideoOverscan", 3, 2, 110, OverscanCheck, HtVideoOverscanCheck, &w::stVideoOverscan_MouseDown),
 };
 
-const ControlSpec kControls1[] = {
+const ControlRow kControls1[] = {
     {.kind = Kind::Toolbar, .name = "MyToolbar", .left = 0, .top = 370, .width = 400, .height = 60},
     {.kind = Kind::PopupMenu, .name = "pmOverscan", .parent = "ppTestKind", .page = 3, .left = 310, .top = 66,
      .width = 70, .height = 20, .text = OverscanRows, .textSize = 10, .action = &w::pmOverscan_Change},
@@ -157,8 +157,8 @@ const ControlSpec kControls1[] = {
      .height = 20, .text = Sound, .value = true, .action = &w::cbSound_Action},
 };
 
-fw::Ref<fw::Control> Create(const ControlSpec& spec) {
-  switch (spec.kind) {
+fw::Ref<fw::Control> Create(const ControlRow& row) {
+  switch (row.kind) {
     case Kind::PagePanel: return fw::New<fw::PagePanel>();
     case Kind::PushButton: return fw::New<fw::PushButton>();
     case Kind::GroupBox: return fw::New<fw::GroupBox>();
@@ -205,40 +205,40 @@ void wMain::CreateControls() {
 
 namespace {
 
-void Apply(class wMain& window, const ControlSpec& spec) {
-  fw::Ref<fw::Control> control = Create(spec);
-  control->Name = spec.name;
+void Apply(class wMain& window, const ControlRow& row) {
+  fw::Ref<fw::Control> control = Create(row);
+  control->Name = row.name;
   auto* rect = dynamic_cast<fw::RectControl*>(control.get());
   // The canvas takes its size before it is added: its Open event decides by its width
   // whether it is a preview.
-  if (spec.kind == Kind::PatternCanvas) rect->SetBounds(spec.left, spec.top, spec.width, spec.height);
+  if (row.kind == Kind::PatternCanvas) rect->SetBounds(row.left, row.top, row.width, row.height);
   window.AddControl(control);
 
-  if (rect && spec.help) rect->HelpTag(spec.help());
-  if (spec.text) SetText(*control, spec.text());
-  if (spec.fixedText) SetText(*control, spec.fixedText);
-  if (spec.kind == Kind::ImageWell) static_cast<fw::ImageWell&>(*control).Image(AboutBox());
+  if (rect && row.help) rect->HelpTag(row.help());
+  if (row.text) SetText(*control, row.text());
+  if (row.fixedText) SetText(*control, row.fixedText);
+  if (row.kind == Kind::ImageWell) static_cast<fw::ImageWell&>(*control).Image(AboutBox());
 
   if (rect) {
-    if (spec.parent) rect->PlaceIn(*window.Find<fw::RectControl>(spec.parent), spec.page);
-    rect->SetBounds(spec.left, spec.top, spec.width, spec.height);
-    rect->LockLeft = spec.lockLeft;
+    if (row.parent) rect->PlaceIn(*window.Find<fw::RectControl>(row.parent), row.page);
+    rect->SetBounds(row.left, row.top, row.width, row.height);
+    rect->LockLeft = row.lockLeft;
     rect->LockTop = rect->LockRight = rect->LockBottom = false;
-    rect->Enabled(spec.enabled);
+    rect->Enabled(row.enabled);
   }
-  if (auto* t = dynamic_cast<fw::TextControl*>(control.get()); t && spec.textSize) t->TextSize(spec.textSize);
+  if (auto* t = dynamic_cast<fw::TextControl*>(control.get()); t && row.textSize) t->TextSize(row.textSize);
 
-  switch (spec.kind) {
+  switch (row.kind) {
     case Kind::PagePanel: {
       auto& p = static_cast<fw::PagePanel&>(*control);
-      p.PanelCount(spec.pages);
+      p.PanelCount(row.pages);
       p.Value(0);
       break;
     }
     case Kind::PushButton: {
       auto& b = static_cast<fw::PushButton&>(*control);
-      b.Default(spec.isDefault);
-      b.Action = [&window, h = spec.action] { (window.*h)(); };
+      b.Default(row.isDefault);
+      b.Action = [&window, h = row.action] { (window.*h)(); };
       break;
     }
     case Kind::PatternCanvas: {
@@ -251,22 +251,22 @@ void Apply(class wMain& window, const ControlSpec& spec) {
     }
     case Kind::Timer: {
       auto& t = static_cast<fw::Timer&>(*control);
-      t.Period(spec.period);
+      t.Period(row.period);
       t.Mode(0);
-      t.Action = [&window, h = spec.action] { (window.*h)(); };
+      t.Action = [&window, h = row.action] { (window.*h)(); };
       break;
     }
     case Kind::CheckBox: {
       auto& c = static_cast<fw::CheckBox&>(*control);
-      c.Value(spec.value);
-      c.Action = [&window, h = spec.action] { (window.*h)(); };
+      c.Value(row.value);
+      c.Action = [&window, h = row.action] { (window.*h)(); };
       break;
     }
     case Kind::StaticText: {
       auto& s = static_cast<fw::StaticText&>(*control);
       s.TextAlign(0);
       s.TextColor(0x000000);
-      if (spec.mouseDown) s.MouseDown = [&window, h = spec.mouseDown](std::int32_t x, std::int32_t y) {
+      if (row.mouseDown) s.MouseDown = [&window, h = row.mouseDown](std::int32_t x, std::int32_t y) {
         return (window.*h)(x, y);
       };
       break;
@@ -274,18 +274,18 @@ void Apply(class wMain& window, const ControlSpec& spec) {
     case Kind::PopupMenu: {
       auto& p = static_cast<fw::PopupMenu&>(*control);
       p.ListIndex(0);
-      p.Change = [&window, h = spec.action] { (window.*h)(); };
+      p.Change = [&window, h = row.action] { (window.*h)(); };
       break;
     }
     case Kind::Slider: {
       auto& s = static_cast<fw::Slider&>(*control);
-      s.Minimum(spec.minimum);
-      s.Maximum(spec.maximum);
+      s.Minimum(row.minimum);
+      s.Maximum(row.maximum);
       s.Value(0);
       s.LineStep(1);
       s.PageStep(1);
       s.LiveScroll(true);
-      s.ValueChanged = [&window, h = spec.action] { (window.*h)(); };
+      s.ValueChanged = [&window, h = row.action] { (window.*h)(); };
       break;
     }
     case Kind::Toolbar: {
@@ -298,15 +298,15 @@ void Apply(class wMain& window, const ControlSpec& spec) {
     case Kind::Separator:
       break;
   }
-  if (spec.open) control->Open = [&window, h = spec.open] { (window.*h)(); };
+  if (row.open) control->Open = [&window, h = row.open] { (window.*h)(); };
 }
 
 }  // namespace
 
 void wMain::_CreateControls0() {
-  for (const ControlSpec& spec : kControls0) Apply(*this, spec);
+  for (const ControlRow& row : kControls0) Apply(*this, row);
 }
 
 void wMain::_CreateControls1() {
-  for (const ControlSpec& spec : kControls1) Apply(*this, spec);
+  for (const ControlRow& row : kControls1) Apply(*this, row);
 }
