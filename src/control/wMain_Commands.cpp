@@ -1,5 +1,6 @@
 #include "control/wMain.h"
 
+#include "control/PatternGroups.h"
 #include "control/QV_Toolbar.h"
 #include "control/wHelp.h"
 #include "framework/controls/check_box.h"
@@ -11,18 +12,9 @@
 
 namespace {
 
-struct Group {
-  std::string (*title)();
-  const char* slider;
-  std::int32_t base;
-};
-
-const Group kGroups[] = {
-    {Localization::Colors, "slColor", 0},
-    {Localization::Geometry, "slGeometry", 20},
-    {Localization::Matching, "slMatching", 40},
-    {Localization::Video, "slVideo", 60},
-};
+// The window's title while each group's page shows, in page order.
+std::string (*const kGroupTitles[])() = {Localization::Colors, Localization::Geometry, Localization::Matching,
+                                         Localization::Video};
 
 // The explanations button, item 5 of the toolbar: its state also says whether the
 // explanations command is available.
@@ -35,10 +27,9 @@ fw::Ref<fw::ToolItem> HelpButton(const class wMain& window) {
 void wMain::PatternGroupChange(std::int32_t group) {
   Find<fw::PagePanel>("ppMain")->Value(0);
   Find<fw::PagePanel>("ppTestKind")->Value(group);
-  if (group >= 0 && group <= 3) {
-    const Group& g = kGroups[group];
-    Title(g.title());
-    SetPattern(g.base + Find<fw::Slider>(g.slider)->Value());
+  if (const PatternGroup* g = GroupOnPage(group)) {
+    Title(kGroupTitles[group]());
+    SetPattern(g->base + Find<fw::Slider>(std::string(g->slider))->Value());
   }
   if (group == 2) {
     if (!AllMonitorsSync && fw::ScreenCount() > 1) {
