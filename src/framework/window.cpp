@@ -489,8 +489,20 @@ std::string KeyText(int qtKey, const std::string& typed) {
     case Qt::Key_CapsLock:
     case Qt::Key_NumLock:
     case Qt::Key_Super_L:
-    case Qt::Key_Super_R: return std::string();
-    default: return typed;
+    case Qt::Key_Super_R:
+    case Qt::Key_Hyper_L:
+    case Qt::Key_Hyper_R:
+    case Qt::Key_Mode_switch:
+    case Qt::Key_unknown: return std::string();
+    // Keys that type nothing still are key presses: a run steps on Page Down or F1 as on any key.
+    case Qt::Key_Home: return Chr(1);
+    case Qt::Key_End: return Chr(4);
+    case Qt::Key_Help: return Chr(5);
+    case Qt::Key_PageUp: return Chr(11);
+    case Qt::Key_PageDown: return Chr(12);
+    default:
+      if (!typed.empty()) return typed;
+      return Chr(16);  // function keys and the like
   }
 }
 

@@ -30,7 +30,9 @@ constexpr Input kInputs[] = {kClick,
                              {"return", Qt::Key_Return, "\r"},
                              {"up", Qt::Key_Up, ""},
                              {"down", Qt::Key_Down, ""},
-                             {"a", Qt::Key_A, "a"}};
+                             {"a", Qt::Key_A, "a"},
+                             {"pagedown", Qt::Key_PageDown, ""},
+                             {"F1", Qt::Key_F1, ""}};
 
 class RunTest : public MainWindowTest {
 protected:

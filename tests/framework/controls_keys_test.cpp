@@ -116,4 +116,16 @@ TEST_F(KeysTest, ReturnPushesTheDefaultButtonWhereverTheFocusIs) {
   EXPECT_EQ(w->keys, std::vector<std::string>{Chr(13)}) << "Return then goes to KeyDown";
 }
 
+TEST(KeyTextTest, EveryKeyButAModifierAloneDeliversAText) {
+  EXPECT_EQ(KeyText(Qt::Key_A, "a"), "a");
+  EXPECT_EQ(KeyText(Qt::Key_Escape, "\x1b"), Chr(27));
+  EXPECT_EQ(KeyText(Qt::Key_Up, ""), Chr(30));
+  EXPECT_EQ(KeyText(Qt::Key_Home, ""), Chr(1));
+  EXPECT_EQ(KeyText(Qt::Key_PageDown, ""), Chr(12));
+  for (int key : {Qt::Key_F1, Qt::Key_F12, Qt::Key_Insert, Qt::Key_Pause, Qt::Key_Print})
+    EXPECT_FALSE(KeyText(key, "").empty()) << key;
+  for (int key : {Qt::Key_Shift, Qt::Key_Control, Qt::Key_Alt, Qt::Key_Meta, Qt::Key_CapsLock, Qt::Key_Mode_switch})
+    EXPECT_TRUE(KeyText(key, "").empty()) << key;
+}
+
 }  // namespace
