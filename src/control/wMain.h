@@ -124,6 +124,11 @@ protected:
 private:
   void _CreateControls0();
   void _CreateControls1();
+  void SetOptionControls();
+
+  // On while Event_Open sets the option controls from the preferences: the handlers those
+  // settings raise neither store nor save, so that opening the window never writes the file.
+  bool settingOptions_ = false;
 };
 
 // The main window's default instance, made and opened on the first call.

@@ -27,6 +27,15 @@ fw::Ref<fw::Dictionary> DefaultGlobalPrefs() {
   return d;
 }
 
+// Keeps a flag on for as long as it lives, also when what it guards throws.
+struct FlagOn {
+  bool& flag;
+  explicit FlagOn(bool& f) : flag(f) { flag = true; }
+  ~FlagOn() { flag = false; }
+  FlagOn(const FlagOn&) = delete;
+  FlagOn& operator=(const FlagOn&) = delete;
+};
+
 void SaveGlobal() { Globals::Prefs->SetAndSave("Global", Globals::GlobalPrefs); }
 
 }  // namespace
@@ -52,18 +61,9 @@ void wMain::Event_Open() {
     SaveGlobal();
   }
 
-  const fw::Dictionary& prefs = *Globals::GlobalPrefs;
-  Find<fw::CheckBox>("cbAllTests")->Value(fw::VariantToBool(prefs.Value("AllTests")));
-  Find<fw::CheckBox>("cbShowHelp")->Value(fw::VariantToBool(prefs.Value("ShowHelp")));
-  Find<fw::CheckBox>("cbSound")->Value(fw::VariantToBool(prefs.Value("Sound")));
-  Find<fw::PopupMenu>("pmOverscan")->ListIndex(fw::VariantToBool(prefs.Value("OverscanUsePixels")) ? 1 : 0);
-  const fw::Ref<fw::PopupMenu> fontSize = Find<fw::PopupMenu>("pmFontSize");
-  const double size = fw::VariantToDouble(prefs.Value("FontSize"));
-  for (std::int32_t i = 0; i < fontSize->ListCount(); ++i) {
-    if (fw::Val(fontSize->List(i)) == size) {
-      fontSize->ListIndex(i);
-      break;
-    }
+  {
+    const FlagOn quiet(settingOptions_);
+    SetOptionControls();
   }
 
   const std::int32_t screens = fw::ScreenCount();
@@ -90,6 +90,23 @@ void wMain::Event_Open() {
   Find<cPatternCanvas>("cvPattern")->Make(Globals::ActiveScreen, Globals::PatternKind);
 }
 
+// The option controls as the record "Global" says.
+void wMain::SetOptionControls() {
+  const fw::Dictionary& prefs = *Globals::GlobalPrefs;
+  Find<fw::CheckBox>("cbAllTests")->Value(fw::VariantToBool(prefs.Value("AllTests")));
+  Find<fw::CheckBox>("cbShowHelp")->Value(fw::VariantToBool(prefs.Value("ShowHelp")));
+  Find<fw::CheckBox>("cbSound")->Value(fw::VariantToBool(prefs.Value("Sound")));
+  Find<fw::PopupMenu>("pmOverscan")->ListIndex(fw::VariantToBool(prefs.Value("OverscanUsePixels")) ? 1 : 0);
+  const fw::Ref<fw::PopupMenu> fontSize = Find<fw::PopupMenu>("pmFontSize");
+  const double size = fw::VariantToDouble(prefs.Value("FontSize"));
+  for (std::int32_t i = 0; i < fontSize->ListCount(); ++i) {
+    if (fw::Val(fontSize->List(i)) == size) {
+      fontSize->ListIndex(i);
+      break;
+    }
+  }
+}
+
 bool wMain::OldPreferences() {
   try {
     Globals::GlobalPrefs->Value("Sound");
@@ -104,26 +121,31 @@ void wMain::EnableDisable() {
 }
 
 void wMain::cbAllTests_Action() {
+  if (settingOptions_) return;
   Globals::GlobalPrefs->Value("AllTests", Find<fw::CheckBox>("cbAllTests")->Value());
   SaveGlobal();
 }
 
 void wMain::cbShowHelp_Action() {
+  if (settingOptions_) return;
   Globals::GlobalPrefs->Value("ShowHelp", Find<fw::CheckBox>("cbShowHelp")->Value());
   SaveGlobal();
 }
 
 void wMain::cbSound_Action() {
+  if (settingOptions_) return;
   Globals::GlobalPrefs->Value("Sound", Find<fw::CheckBox>("cbSound")->Value());
   SaveGlobal();
 }
 
 void wMain::pmOverscan_Change() {
+  if (settingOptions_) return;
   Globals::GlobalPrefs->Value("OverscanUsePixels", Find<fw::PopupMenu>("pmOverscan")->ListIndex() != 0);
   SaveGlobal();
 }
 
 void wMain::pmFontSize_Change() {
+  if (settingOptions_) return;
   Globals::GlobalPrefs->Value("FontSize", fw::Val(Find<fw::PopupMenu>("pmFontSize")->Text()));
   SaveGlobal();
 }

@@ -13,8 +13,10 @@
 #include "framework/msgbox.h"
 #include "framework/sound.h"
 
+// The build gives the project's major.minor version; without it the About page would show a
+// made-up one.
 #ifndef QUARVEL_SHORT_VERSION
-#define QUARVEL_SHORT_VERSION "1.0"
+#error "QUARVEL_SHORT_VERSION must come from the build (the project's major.minor version)"
 #endif
 
 namespace fw {

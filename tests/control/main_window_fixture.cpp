@@ -6,6 +6,8 @@
 #include <QWidget>
 
 #include <cstdlib>
+#include <fstream>
+#include <iterator>
 
 #include "app/StartUp.h"
 #include "framework/application.h"
@@ -24,6 +26,8 @@ void MainWindowTest::SetUp() {
   fw::SetMsgBoxHandler([this](const std::string& text) { messages_.push_back(text); });
   fw::SetShowURLHandler([](const std::string&) {});
   fw::SetUnhandledExceptionHandler([this](const std::string& what) { unhandled_.push_back(what); });
+  BeforeStart();
+  if (HasFatalFailure()) return;
   StartUp(argc, argv);
   Settle();
 }
@@ -33,6 +37,13 @@ void MainWindowTest::TearDown() {
   fw::SetScreensForTesting(std::nullopt);
   fw::SetUnhandledExceptionHandler({});
   EXPECT_TRUE(unhandled_.empty()) << unhandled_.front();
+}
+
+std::string MainWindowTest::PrefsPath() const { return config_.path().toStdString() + "/Quarvel"; }
+
+std::string MainWindowTest::PrefsBytes() const {
+  std::ifstream in(PrefsPath(), std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), {}};
 }
 
 void MainWindowTest::Click(QWidget* widget, int x, int y) {

@@ -14,6 +14,12 @@ class MainWindowTest : public testing::Test {
 protected:
   void SetUp() override;
   void TearDown() override;
+  // Runs after the preferences folder is set and before the program starts: a fixture prepares
+  // the preferences file or the screen list (fw::SetScreensForTesting) here.
+  virtual void BeforeStart() {}
+  // The preferences file's path and its bytes ("" when there is none).
+  std::string PrefsPath() const;
+  std::string PrefsBytes() const;
 
   // Real input, as Qt delivers it to a window's widgets.
   static void Click(QWidget* widget, int x = 1, int y = 1);
