@@ -59,9 +59,18 @@ protected:
     QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, widget->rect().center());
     Settle();
   }
-  // Ctrl and the key, typed into the main window: the menu shortcuts "Cmd+1" and so on.
+  // Ctrl and the key, typed into the main window: the menu shortcuts "Cmd+1" and so on. The
+  // window is made active first, as the user's typing into it does. (The offscreen platform
+  // activates every window it shows, the explanation window too, and leaves no window active
+  // when the active one hides; a desktop gives the activation back to the main window.)
   static void TypeShortcut(int qtKey) {
-    QTest::keyClick(wMain().Widget(), static_cast<Qt::Key>(qtKey), Qt::ControlModifier);
+    wMain().Widget()->activateWindow();
+    Settle();
+    TypeShortcutInto(wMain().Widget(), qtKey);
+  }
+  // The same typed into another window of the program, active at the time.
+  static void TypeShortcutInto(QWidget* window, int qtKey) {
+    QTest::keyClick(window, static_cast<Qt::Key>(qtKey), Qt::ControlModifier);
     Settle();
   }
   // Opens the menu with a click on its title in the menu bar; its items then show the states of

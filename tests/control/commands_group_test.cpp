@@ -165,6 +165,8 @@ struct LeaveCase {
   Way way;
 };
 
+void PrintTo(const LeaveCase& c, std::ostream* out) { *out << c.name; }
+
 class LeavingMatching : public TwoScreenGroups, public testing::WithParamInterface<LeaveCase> {};
 
 }  // namespace
