@@ -50,6 +50,7 @@ void wHelp::Layout() {
   Placement = 3;
   Title("Untitled");
   Resizeable(false);
+  CloseButton(false);
   Width(270);
   Height(296);
   MenuBarVisible(true);

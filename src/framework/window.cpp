@@ -65,6 +65,14 @@ bool WindowWidget::event(QEvent* event) {
     case QEvent::WindowDeactivate:
       Guarded([this] { owner_.Event_Deactivate(); });
       break;
+    case QEvent::ShortcutOverride:
+      // The menu bar's key equivalents belong to the windows that show it; a window without one
+      // (a full-screen pattern) gets every key as its own key press.
+      if (!owner_.MenuBarVisible()) {
+        event->accept();
+        return true;
+      }
+      break;
     default:
       break;
   }
@@ -82,6 +90,10 @@ void WindowWidget::mousePressEvent(QMouseEvent* event) {
 }
 
 void WindowWidget::closeEvent(QCloseEvent* event) {
+  if (!owner_.CloseButton() && !owner_.closing_) {
+    event->ignore();
+    return;
+  }
   Guarded([this] { owner_.Event_Close(); });
   event->accept();
 }
@@ -178,6 +190,15 @@ void Window::SizeContent(std::int32_t w, std::int32_t h) {
   if (!resizeable_) return;
   client->setMinimumSize(0, 0);
   client->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+}
+
+void Window::CloseButton(bool on) {
+  closeButton_ = on;
+  // Once customised, the desktop shows only the buttons named: title and minimize stay.
+  if (!on)
+    widget_->setWindowFlags(widget_->windowFlags() | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                            Qt::WindowMinimizeButtonHint);
+  widget_->setWindowFlag(Qt::WindowCloseButtonHint, on);
 }
 
 void Window::Resizeable(bool on) {
@@ -354,7 +375,11 @@ void Window::Hide() {
   widget_->hide();
 }
 
-void Window::Close() { widget_->close(); }
+void Window::Close() {
+  closing_ = true;
+  widget_->close();
+  closing_ = false;
+}
 
 void Window::Refresh(bool /*eraseBackground*/) {
   ScheduleEventPaint();

@@ -59,6 +59,9 @@ public:
   void MenuBarVisible(bool on);
   bool Resizeable() const { return resizeable_; }
   void Resizeable(bool on);
+  // Without a close button the desktop cannot close the window; the program still can.
+  bool CloseButton() const { return closeButton_; }
+  void CloseButton(bool on);
   std::int32_t Placement = 0;
   std::int32_t Frame = 0;
   Ref<fw::MenuBar> MenuBar() const { return menuBar_; }
@@ -133,7 +136,8 @@ private:
   QSize normalSize_;  // the content's size before the window went full screen
   std::int32_t contentW_ = -1, contentH_ = -1;  // the size the controls were last fitted to
   bool placed_ = false;
-  bool fullScreen_ = false, menuBarVisible_ = true, resizeable_ = true;
+  bool fullScreen_ = false, menuBarVisible_ = true, resizeable_ = true, closeButton_ = true;
+  bool closing_ = false;  // Close() called by the program
   bool paintPending_ = false;
   bool constructing_ = false, showAfterConstruct_ = false;
 };

@@ -114,8 +114,7 @@ protected:
 // with two monitors to choose from and "All monitors synchronously" enabled.
 class TwoScreenCommandTest : public CommandTest {
 protected:
-  void SetUp() override {
+  void BeforeStart() override {
     fw::SetScreensForTesting(std::vector<fw::ScreenInfo>{{0, 0, 1024, 768, 32, 1.0}, {1024, 0, 1280, 1024, 24, 1.0}});
-    CommandTest::SetUp();
   }
 };

@@ -1,5 +1,6 @@
 #include <QImage>
 #include <QWidget>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 #include <string>
@@ -118,6 +119,24 @@ TEST_F(MainWindowTest, ShownItStandsAtTheMainWindowsRightEdgeAndFollowsIt) {
   wMain().Show();
   Settle();
   EXPECT_FALSE(wHelp().Visible()) << "a hidden explanation window stays hidden";
+}
+
+TEST_F(MainWindowTest, TheDesktopCannotCloseTheExplanationWindowButTheToggleHidesIt) {
+  wHelp().ShowWithin(wMain(), 2);
+  Settle();
+  QWidget* help = wHelp().Widget();
+  EXPECT_FALSE(help->windowFlags().testFlag(Qt::WindowCloseButtonHint));
+  EXPECT_TRUE(help->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+
+  // A close request through the platform window, as the desktop's title bar or Alt+F4 sends it.
+  ASSERT_NE(help->windowHandle(), nullptr);
+  help->windowHandle()->close();
+  Settle();
+  EXPECT_TRUE(wHelp().Visible()) << "the menu's text would no longer match the window";
+
+  wHelp().Hide();
+  Settle();
+  EXPECT_FALSE(wHelp().Visible());
 }
 
 TEST_F(MainWindowTest, APaintShowsTheCurrentKindFromTheTopWithoutAnotherPaint) {

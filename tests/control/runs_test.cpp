@@ -1,5 +1,6 @@
 #include <QKeyEvent>
 #include <QWidget>
+#include <QtTest/QTest>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -7,6 +8,7 @@
 #include <vector>
 
 #include "app/Globals.h"
+#include "control/wHelp.h"
 #include "framework/application.h"
 #include "framework/controls/popup_menu.h"
 #include "framework/screens.h"
@@ -127,6 +129,27 @@ TEST_P(SingleTest, AnyInputButEscapeEndsASingleTestKeepingTheKind) {
 
 INSTANTIATE_TEST_SUITE_P(Inputs, SingleTest, testing::ValuesIn(kInputs),
                          [](const testing::TestParamInfo<Input>& info) { return std::string(info.param.name); });
+
+TEST_F(RunTest, AMenuShortcutInAPatternWindowIsAKeyOfTheRun) {
+  AllTests(true);
+  PushTest();
+  ASSERT_TRUE(PatternWindow(0).Visible());
+  ASSERT_EQ(ShownKind(0), "ColWhite");
+  PatternWindow(0).Widget()->activateWindow();
+  Settle();
+  // Ctrl+H (explanations) steps the run instead of showing the explanation window.
+  QTest::keyClick(PatternWindow(0).Widget(), Qt::Key_H, Qt::ControlModifier);
+  Settle();
+  EXPECT_EQ(ShownKind(0), "ColBlack");
+  EXPECT_FALSE(wHelp().Visible());
+  // Ctrl+2 (Geometry) neither changes the main window's group nor leaves the run's.
+  QTest::keyClick(PatternWindow(0).Widget(), Qt::Key_2, Qt::ControlModifier);
+  Settle();
+  EXPECT_EQ(ShownKind(0), "ColRed");
+  EXPECT_EQ(wMain().Find<fw::PagePanel>("ppTestKind")->Value(), 0);
+  Escape(0);
+  EXPECT_FALSE(AnyPatternWindowActive());
+}
 
 TEST_F(RunTest, EscapeEndsAtOnceAndPutsBackTheKindFromBeforeTheRun) {
   for (const bool allTests : {false, true}) {
