@@ -69,7 +69,10 @@ app_start() {
     [ -n "$main" ] && break
     sleep 0.1
   done
-  [ -n "$main" ] || { echo "the main window did not appear" >&2; exit 1; }
+  if [ -z "$main" ]; then
+    fail "start $app_runs: the main window did not appear (log: $app_log)"
+    exit 1
+  fi
   sleep 0.5
   eval "$(xdotool getwindowgeometry --shell "$main")"
   left=$X
@@ -96,7 +99,7 @@ app_wait() {
 
 # Quits with the File menu's shortcut and checks that the program ends with status 0.
 app_quit_key() {
-  xdotool key --window "$main" ctrl+q 2>/dev/null || xdotool key ctrl+q
+  xdotool key ctrl+q
   app_wait
   check "ctrl+q quits with status 0 (got $app_status)" test "$app_status" = 0
 }
