@@ -9,8 +9,10 @@
 #
 #   tools/try-commands.sh [build folder] [output folder]
 #
-# With TWO_SCREENS=1 it then starts the program once more on a display with two screens and
-# checks that choosing Matching switches "All monitors synchronously" on and leaving it off.
+# Then it starts the program once more on a display with two X screens and checks that choosing
+# Matching switches "All monitors synchronously" on and leaving the group switches it off again
+# (TWO_SCREENS=0 leaves that out). Needs Xvfb, xdotool, ImageMagick and the X utilities
+# (scripts/install-deps.sh installs them).
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${1:-$root/build}"
