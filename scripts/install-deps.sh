@@ -9,6 +9,7 @@ packages=(
   libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core xvfb xauth
+  xdotool imagemagick x11-utils
 )
 
 missing=()

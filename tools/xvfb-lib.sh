@@ -1,0 +1,142 @@
+# Helpers for the tools that drive the real program with real X input on a private Xvfb display
+# (no window manager). Sourced, not run:
+#
+#   source "$root/tools/xvfb-lib.sh"
+#   xvfb_start "$out" [Xvfb screen options...]   # default one screen of 1280 x 1024
+#   app_start                                      # the program, with the main window up
+#   shot NAME; expect WHAT X Y RRGGBB; click_content X Y; ...
+#   app_quit_key                                   # ctrl+q, waits, checks the exit status
+#   xvfb_finish                                    # prints the summary, exits 1 on failures
+#
+# The caller sets `build` (the build folder). Every step's screenshot goes to the output folder,
+# numbered in order. The preferences folder is a private XDG_CONFIG_HOME, kept across restarts
+# of the program and removed at the end.
+
+# The content area (400 x 359) is the bottom of the main window; menu bar and toolbar stand above.
+readonly content_height=359
+
+failures=0
+step=0
+last=""
+app=""
+app_log=""
+app_runs=0
+main=""
+left=0
+content_top=0
+xvfb=""
+config=""
+
+xvfb_cleanup() {
+  [ -n "$app" ] && kill "$app" 2>/dev/null || true
+  [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null || true
+  [ -n "$config" ] && rm -rf "$config"
+}
+
+# xvfb_start OUT [Xvfb screen options...]
+xvfb_start() {
+  out="$1"
+  shift
+  mkdir -p "$out"
+  rm -f "$out"/*.png "$out"/*.log
+  [ $# -gt 0 ] || set -- -screen 0 1280x1024x24
+  local display=":$((90 + RANDOM % 400))"
+  config="$(mktemp -d)"
+  Xvfb "$display" "$@" -nolisten tcp &
+  xvfb=$!
+  trap xvfb_cleanup EXIT
+  export DISPLAY="$display" XDG_CONFIG_HOME="$config" QT_QPA_PLATFORM=xcb
+  for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && return 0; sleep 0.1; done
+  echo "Xvfb did not start on $display" >&2
+  exit 1
+}
+
+prefs_file() { echo "$XDG_CONFIG_HOME/Quarvel"; }
+
+# The ids of the visible windows whose name matches the regular expression.
+visible_windows() { xdotool search --onlyvisible --name "$1" 2>/dev/null || true; }
+
+# Starts the program and waits for its main window, titled "Quarvel"; its log (stderr and
+# stdout) goes to the output folder, one per start.
+app_start() {
+  app_runs=$((app_runs + 1))
+  app_log="$(printf '%s/app-%d.log' "$out" "$app_runs")"
+  "$build/quarvel" >"$app_log" 2>&1 &
+  app=$!
+  main=""
+  for _ in $(seq 100); do
+    main="$(visible_windows '^Quarvel$' | head -1)"
+    [ -n "$main" ] && break
+    sleep 0.1
+  done
+  if [ -z "$main" ]; then
+    fail "start $app_runs: the main window did not appear (log: $app_log)"
+    exit 1
+  fi
+  sleep 0.5
+  eval "$(xdotool getwindowgeometry --shell "$main")"
+  left=$X
+  content_top=$((Y + HEIGHT - content_height))
+  echo "start $app_runs: main window ${WIDTH}x${HEIGHT} at $X,$Y; content from y $content_top"
+}
+
+# Waits (at most about ten seconds) for the program to end; its exit status in `app_status`.
+app_wait() {
+  app_status=""
+  for _ in $(seq 100); do
+    kill -0 "$app" 2>/dev/null || break
+    sleep 0.1
+  done
+  if kill -0 "$app" 2>/dev/null; then
+    kill "$app" 2>/dev/null || true
+    app_status="hung"
+  fi
+  local status=0
+  wait "$app" 2>/dev/null || status=$?
+  [ -n "$app_status" ] || app_status=$status
+  app=""
+}
+
+# Quits with the File menu's shortcut and checks that the program ends with status 0.
+app_quit_key() {
+  xdotool key ctrl+q
+  app_wait
+  check "ctrl+q quits with status 0 (got $app_status)" test "$app_status" = 0
+}
+
+ok() { echo "ok   $1"; }
+fail() {
+  echo "FAIL $1"
+  failures=$((failures + 1))
+}
+# check WHAT COMMAND...: ok when the command succeeds.
+check() {
+  local what="$1"
+  shift
+  if "$@"; then ok "$what"; else fail "$what"; fi
+}
+# check_equal WHAT GOT EXPECTED
+check_equal() {
+  if [ "$2" = "$3" ]; then ok "$1"; else fail "$1: \"$2\", expected \"$3\""; fi
+}
+
+shot() {
+  step=$((step + 1))
+  sleep "${2:-0.4}"
+  last="$(printf '%s/%02d-%s.png' "$out" "$step" "$1")"
+  import -window root "$last"
+}
+last_shot() { echo "$last"; }
+pixel() { convert "$(last_shot)" -format "%[hex:p{$1,$2}]" info: | cut -c1-6; }
+expect() {  # what, x, y, colour (RRGGBB)
+  local got
+  got="$(pixel "$2" "$3")"
+  if [ "$got" = "$4" ]; then ok "$1"; else fail "$1: $got at $2,$3, expected $4"; fi
+}
+click_content() { xdotool mousemove "$((left + $1))" "$((content_top + $2))" click 1; }
+click_screen() { xdotool mousemove "$1" "$2" click 1; }
+
+xvfb_finish() {
+  echo "screenshots in $out"
+  [ "$failures" -eq 0 ] || { echo "$failures checks failed" >&2; exit 1; }
+}
