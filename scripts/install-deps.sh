@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what building, running and testing Quarvel needs on Debian 12.
+# Installs what building, running and testing Quarvel needs on Debian 12; with --x-tools also
+# what the scripts under tools/ use to drive it on a private X display.
 # Idempotent: asks dpkg first and calls apt-get only for what is missing.
 set -euo pipefail
 
@@ -9,8 +10,8 @@ packages=(
   libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core xvfb xauth
-  xdotool imagemagick x11-utils
 )
+if [ "${1:-}" = "--x-tools" ]; then packages+=(xdotool imagemagick x11-utils); fi
 
 missing=()
 for p in "${packages[@]}"; do

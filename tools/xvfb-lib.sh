@@ -12,6 +12,8 @@
 # numbered in order. The preferences folder is a private XDG_CONFIG_HOME, kept across restarts
 # of the program and removed at the end.
 
+bash "$(dirname "${BASH_SOURCE[0]}")/../scripts/install-deps.sh" --x-tools
+
 # The content area (400 x 359) is the bottom of the main window; menu bar and toolbar stand above.
 readonly content_height=359
 
