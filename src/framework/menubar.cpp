@@ -88,6 +88,17 @@ void ForEachItem(MenuItem& root, const std::function<void(MenuItem&)>& visit) {
   }
 }
 
+// The menu bars shown, each with the window whose enabling pass decides over its items.
+struct ShownBar {
+  QPointer<QMenuBar> widget;
+  MenuBar* bar;
+  Window* window;
+};
+std::vector<ShownBar>& ShownBars() {
+  static std::vector<ShownBar> bars;
+  return bars;
+}
+
 }  // namespace
 
 void MenuItem::SyncActions() {
@@ -114,8 +125,26 @@ void ChooseMenuItem(MenuBar& bar, Window& window, const std::string& name) {
   Guarded([&] { item->DefaultAction(); });
 }
 
+bool ShortcutOfADisabledItem(const QKeySequence& keys) {
+  auto& bars = ShownBars();
+  std::erase_if(bars, [](const ShownBar& shown) { return shown.widget.isNull(); });
+  for (const ShownBar& shown : bars) {
+    Ref<MenuItem> match;
+    ForEachItem(*shown.bar, [&](MenuItem& item) {
+      if (match || item.IsSeparator()) return;
+      for (QAction* a : item.Actions())
+        if (a->shortcut() == keys) match = shown.bar->Find(item.Name);
+    });
+    if (!match) continue;
+    UpdateMenuEnabling(*shown.bar, *shown.window);
+    return !match->Enabled();
+  }
+  return false;
+}
+
 QWidget* CreateMenuBarWidget(MenuBar& bar, Window& window) {
   auto* qbar = new QMenuBar();
+  ShownBars().push_back({qbar, &bar, &window});
   for (std::int32_t m = 0; m < bar.Count(); ++m) {
     Ref<MenuItem> menuItem = bar.Item(m);
     QMenu* menu = qbar->addMenu(ShownText(menuItem->Text()));

@@ -12,6 +12,7 @@
 #include "framework/ref.h"
 
 class QAction;
+class QKeySequence;
 class QObject;
 class QWidget;
 
@@ -89,6 +90,9 @@ class MenuBar : public MenuItem {};
 
 // Framework-internal: the Qt menu bar that shows `bar` in `window`, dispatching to its handlers.
 QWidget* CreateMenuBarWidget(MenuBar& bar, Window& window);
+// Framework-internal: true when `keys` is the shortcut of an item that the enabling pass leaves
+// disabled; such a key is not a shortcut then and goes on to the focused control as typed.
+bool ShortcutOfADisabledItem(const QKeySequence& keys);
 // Runs the enabling pass for `window` over `bar` (tests call it to see what a menu would show).
 void UpdateMenuEnabling(MenuBar& bar, Window& window);
 // Chooses the item as the user would (it runs only when enabled after the enabling pass).

@@ -68,7 +68,9 @@ bool WindowWidget::event(QEvent* event) {
     case QEvent::ShortcutOverride:
       // The menu bar's key equivalents belong to the windows that show it; a window without one
       // (a full-screen pattern) gets every key as its own key press.
-      if (!owner_.MenuBarVisible()) {
+      // A disabled item's shortcut does not eat the key either (Ctrl+C copies from a text field).
+      if (!owner_.MenuBarVisible() ||
+          ShortcutOfADisabledItem(QKeySequence(static_cast<QKeyEvent*>(event)->keyCombination()))) {
         event->accept();
         return true;
       }

@@ -1,4 +1,8 @@
+#include <QApplication>
+#include <QClipboard>
 #include <QImage>
+#include <QPlainTextEdit>
+#include <QTest>
 #include <QWidget>
 #include <QWindow>
 #include <gtest/gtest.h>
@@ -137,6 +141,20 @@ TEST_F(MainWindowTest, TheDesktopCannotCloseTheExplanationWindowButTheToggleHide
   wHelp().Hide();
   Settle();
   EXPECT_FALSE(wHelp().Visible());
+}
+
+TEST_F(MainWindowTest, CtrlCCopiesFromTheExplanationTextWhileTheEditMenusCopyIsOff) {
+  wHelp().ShowWithin(wMain(), 2);
+  wHelp().Widget()->activateWindow();
+  auto* text = qobject_cast<QPlainTextEdit*>(TextField()->Widget());
+  ASSERT_NE(text, nullptr);
+  text->setFocus();
+  Settle();
+  text->selectAll();
+  QApplication::clipboard()->setText("before");
+  QTest::keyClick(text, Qt::Key_C, Qt::ControlModifier);
+  Settle();
+  EXPECT_EQ(QApplication::clipboard()->text(), text->toPlainText());
 }
 
 TEST_F(MainWindowTest, APaintShowsTheCurrentKindFromTheTopWithoutAnotherPaint) {
