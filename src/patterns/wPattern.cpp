@@ -2,6 +2,7 @@
 
 #include "app/Globals.h"
 #include "control/wMain.h"
+#include "framework/strings.h"
 #include "framework/timer.h"
 #include "patterns/cPatternCanvas.h"
 
@@ -58,6 +59,12 @@ bool wPattern::Event_MouseDown(std::int32_t, std::int32_t) {
 bool wPattern::Event_KeyDown(const std::string& key) {
   wMain().NextPattern(key);
   return true;
+}
+
+// The desktop closing a shown pattern window (Alt+F4) ends the run as escape does, so that no
+// hidden window keeps its timer going while the others stay up.
+void wPattern::Event_Close() {
+  if (Visible()) wMain().NextPattern(fw::Chr(27));
 }
 
 void wPattern::Event_Paint() {

@@ -19,6 +19,7 @@ protected:
   void AddMenuHandlers() override;
   bool Event_MouseDown(std::int32_t x, std::int32_t y) override;
   bool Event_KeyDown(const std::string& key) override;
+  void Event_Close() override;
   void Event_Paint() override;
 
 private:

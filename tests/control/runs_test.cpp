@@ -1,5 +1,6 @@
 #include <QKeyEvent>
 #include <QWidget>
+#include <QWindow>
 #include <QtTest/QTest>
 #include <gtest/gtest.h>
 
@@ -129,6 +130,23 @@ TEST_P(SingleTest, AnyInputButEscapeEndsASingleTestKeepingTheKind) {
 
 INSTANTIATE_TEST_SUITE_P(Inputs, SingleTest, testing::ValuesIn(kInputs),
                          [](const testing::TestParamInfo<Input>& info) { return std::string(info.param.name); });
+
+TEST_F(RunTest, ThePatternWindowClosedByTheDesktopEndsTheRunAsEscape) {
+  AllTests(true);
+  Choose("stColRed");
+  PushTest();
+  ASSERT_TRUE(PatternWindow(0).Visible());
+  ASSERT_EQ(ShownKind(0), "ColWhite");
+  ASSERT_NE(PatternWindow(0).Widget()->windowHandle(), nullptr);
+  PatternWindow(0).Widget()->windowHandle()->close();
+  Settle();
+  EXPECT_FALSE(AnyPatternWindowActive());
+  EXPECT_EQ(Globals::PatternKind, "ColRed");
+  // Shown again by the next run, as always.
+  PushTest();
+  EXPECT_TRUE(PatternWindow(0).Visible());
+  Escape(0);
+}
 
 TEST_F(RunTest, AMenuShortcutInAPatternWindowIsAKeyOfTheRun) {
   AllTests(true);
