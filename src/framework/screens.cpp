@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <qpa/qplatformscreen.h>
 #include <cmath>
 
 #include "framework/ref.h"
@@ -27,16 +28,20 @@ QList<QScreen*> OrderedScreens() {
 }
 
 ScreenInfo Describe(const QScreen& s) {
-  // Qt keeps a screen's top-left corner in native pixels and scales only its size.
-  const QRect g = s.geometry();
-  const double dpr = s.devicePixelRatio();
+  // The platform screen's geometry is in the platform's pixels, which its own ratio (a Wayland
+  // output's scale, say) turns into device pixels; Qt's own scale factor (QT_SCALE_FACTOR) is not
+  // in it. Scaling Qt's rounded logical size back instead can miss by one: 1024 rows at 1.5
+  // came back as 1025. Qt keeps the top-left corner as the platform gives it.
+  const QPlatformScreen* platform = s.handle();
+  const QRect g = platform ? platform->geometry() : s.geometry();
+  const double ratio = platform ? platform->devicePixelRatio() : s.devicePixelRatio();
   ScreenInfo info;
   info.Left = g.x();
   info.Top = g.y();
-  info.Width = static_cast<std::int32_t>(std::lround(g.width() * dpr));
-  info.Height = static_cast<std::int32_t>(std::lround(g.height() * dpr));
+  info.Width = static_cast<std::int32_t>(std::lround(g.width() * ratio));
+  info.Height = static_cast<std::int32_t>(std::lround(g.height() * ratio));
   info.Depth = s.depth();
-  info.Scale = dpr;
+  info.Scale = s.devicePixelRatio();
   return info;
 }
 

@@ -35,12 +35,28 @@ TEST(ScreensHarness, ScaledScreenInPhysicalPixels) {
   EXPECT_DOUBLE_EQ(Screen(1).Scale, 2.0);
 }
 
+TEST(ScreensHarness, ScaledByQtInPhysicalPixelsToThePixel) {
+  SKIP_UNLESS_IN_HARNESS();
+  ASSERT_EQ(ScreenCount(), 2);
+  // 1024 / 1.5 is no whole number of logical pixels; the screen still has 1024 rows.
+  EXPECT_EQ(Screen(0).Width, 1280);
+  EXPECT_EQ(Screen(0).Height, 1024);
+  EXPECT_DOUBLE_EQ(Screen(0).Scale, 1.5);
+  EXPECT_EQ(Screen(1).Left, 1280);
+  EXPECT_EQ(Screen(1).Width, 2 * 1366);
+  EXPECT_EQ(Screen(1).Height, 2 * 767);
+  EXPECT_DOUBLE_EQ(Screen(1).Scale, 3.0);
+}
+
 TEST(Screens, LayoutsOfOneTwoAndThreeScreens) {
   EXPECT_EQ(RunWithScreens({{0, 0, 1366, 768}}, "ScreensHarness.OneScreen"), 0);
   EXPECT_EQ(RunWithScreens({{0, 0, 1024, 768}, {1024, 0, 1280, 1024}, {2304, 0, 800, 600}},
                            "ScreensHarness.ThreeScreensInOrder"),
             0);
   EXPECT_EQ(RunWithScreens({{0, 0, 1024, 768}, {1024, 0, 1280, 720, 2.0}}, "ScreensHarness.ScaledScreenInPhysicalPixels"),
+            0);
+  EXPECT_EQ(RunWithScreens({{0, 0, 1280, 1024}, {1280, 0, 1366, 767, 2.0}}, "ScreensHarness.ScaledByQtInPhysicalPixelsToThePixel",
+                           "1.5"),
             0);
 }
 

@@ -17,7 +17,7 @@ void SetHarnessProgram(const char* argv0) { Program() = argv0; }
 
 bool InHarness() { return std::getenv("QUARVEL_SCREEN_HARNESS") != nullptr; }
 
-int RunWithScreens(const std::vector<HarnessScreen>& screens, const std::string& gtestFilter) {
+int RunWithScreens(const std::vector<HarnessScreen>& screens, const std::string& gtestFilter, const char* qtScaleFactor) {
   QTemporaryFile config;
   if (!config.open()) return -1;
   QTextStream out(&config);
@@ -36,6 +36,7 @@ int RunWithScreens(const std::vector<HarnessScreen>& screens, const std::string&
   QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
   env.insert("QT_QPA_PLATFORM", "offscreen:configfile=" + config.fileName());
   env.insert("QUARVEL_SCREEN_HARNESS", "1");
+  if (qtScaleFactor) env.insert("QT_SCALE_FACTOR", qtScaleFactor);
   child.setProcessEnvironment(env);
   child.setProcessChannelMode(QProcess::ForwardedChannels);
   child.start(QString::fromStdString(Program()),

@@ -1,7 +1,8 @@
 #pragma once
 // Runs tests under other screen layouts. The offscreen platform reads its screens once, when
 // the Qt application starts, so a layout needs a process of its own: RunWithScreens starts
-// this test program again with the layout and a filter, and returns its exit status.
+// this test program again with the layout and a filter, and returns its exit status. A Qt scale
+// factor, when given, is Qt's own scaling on top of the screens' ratios (QT_SCALE_FACTOR).
 // Tests meant only for such a child call SKIP_UNLESS_IN_HARNESS() first.
 #include <string>
 #include <vector>
@@ -14,7 +15,8 @@ struct HarnessScreen {
 };
 
 void SetHarnessProgram(const char* argv0);
-int RunWithScreens(const std::vector<HarnessScreen>& screens, const std::string& gtestFilter);
+int RunWithScreens(const std::vector<HarnessScreen>& screens, const std::string& gtestFilter,
+                   const char* qtScaleFactor = nullptr);
 bool InHarness();
 
 #define SKIP_UNLESS_IN_HARNESS() \
