@@ -20,27 +20,11 @@
 #include "framework/msgbox.h"
 #include "main_window_fixture.h"
 #include "prefs/cPreferences.h"
+#include "support/prefs_bytes.h"
 #include "run_helpers.h"
 #include "text/localization.h"
 
 namespace {
-
-// A preferences file's bytes, laid out as the store writes them.
-struct Bytes {
-  std::string s;
-  Bytes& Str(const std::string& t) { return U8(int(t.size())).Raw(t); }
-  Bytes& Raw(const std::string& t) { return s += t, *this; }
-  Bytes& U8(int b) { return s += char(b), *this; }
-  Bytes& I32(std::uint32_t v) { return U8(int(v >> 24)).U8(int(v >> 16)).U8(int(v >> 8)).U8(int(v)); }
-  Bytes& Record(const std::string& name, std::uint32_t count) {
-    return Str("PrefType").Str(name).Str("PrefCount").I32(count);
-  }
-  Bytes& Bool(const std::string& key, int b) { return Str(key).U8(11).U8(b); }
-};
-
-const std::string kFinished = Bytes().Str("QVL. finished").s;
-const std::string kDefaultsFile = Bytes().Raw(kFinished).Record("Global", 6).Bool("AllTests", 0).Bool("ShowHelp", 1)
-                                      .Str("FontSize").U8(2).I32(12).Bool("OverscanUsePixels", 0).Bool("Sound", 1).s;
 
 // The record "Global" as "key=<type letter><value> ...": types and key order show too.
 std::string Dump(const fw::Dictionary& d) {
