@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/dictionary.h"
 #include "framework/menubar.h"
 #include "framework/ref.h"
 #include "framework/window.h"
@@ -125,6 +126,8 @@ private:
   void _CreateControls0();
   void _CreateControls1();
   void SetOptionControls();
+  // Stores one option of the record "Global" and saves the file, except while settingOptions_.
+  void StoreOption(const std::string& key, fw::Variant value);
 
   // On while Event_Open sets the option controls from the preferences: the handlers those
   // settings raise neither store nor save, so that opening the window never writes the file.

@@ -120,35 +120,21 @@ void wMain::EnableDisable() {
   if (fw::ScreenCount() < 2) Find<fw::CheckBox>("cbAllMonitors")->Enabled(false);
 }
 
-void wMain::cbAllTests_Action() {
+void wMain::StoreOption(const std::string& key, fw::Variant value) {
   if (settingOptions_) return;
-  Globals::GlobalPrefs->Value("AllTests", Find<fw::CheckBox>("cbAllTests")->Value());
+  Globals::GlobalPrefs->Value(key, std::move(value));
   SaveGlobal();
 }
 
-void wMain::cbShowHelp_Action() {
-  if (settingOptions_) return;
-  Globals::GlobalPrefs->Value("ShowHelp", Find<fw::CheckBox>("cbShowHelp")->Value());
-  SaveGlobal();
-}
+void wMain::cbAllTests_Action() { StoreOption("AllTests", Find<fw::CheckBox>("cbAllTests")->Value()); }
 
-void wMain::cbSound_Action() {
-  if (settingOptions_) return;
-  Globals::GlobalPrefs->Value("Sound", Find<fw::CheckBox>("cbSound")->Value());
-  SaveGlobal();
-}
+void wMain::cbShowHelp_Action() { StoreOption("ShowHelp", Find<fw::CheckBox>("cbShowHelp")->Value()); }
 
-void wMain::pmOverscan_Change() {
-  if (settingOptions_) return;
-  Globals::GlobalPrefs->Value("OverscanUsePixels", Find<fw::PopupMenu>("pmOverscan")->ListIndex() != 0);
-  SaveGlobal();
-}
+void wMain::cbSound_Action() { StoreOption("Sound", Find<fw::CheckBox>("cbSound")->Value()); }
 
-void wMain::pmFontSize_Change() {
-  if (settingOptions_) return;
-  Globals::GlobalPrefs->Value("FontSize", fw::Val(Find<fw::PopupMenu>("pmFontSize")->Text()));
-  SaveGlobal();
-}
+void wMain::pmOverscan_Change() { StoreOption("OverscanUsePixels", Find<fw::PopupMenu>("pmOverscan")->ListIndex() != 0); }
+
+void wMain::pmFontSize_Change() { StoreOption("FontSize", fw::Val(Find<fw::PopupMenu>("pmFontSize")->Text())); }
 
 void wMain::stVersion_Open() { Find<fw::StaticText>("stVersion")->Caption("V. " + fw::ShortVersion()); }
 

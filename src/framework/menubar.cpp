@@ -129,11 +129,11 @@ bool ShortcutOfADisabledItem(const QKeySequence& keys) {
   auto& bars = ShownBars();
   std::erase_if(bars, [](const ShownBar& shown) { return shown.widget.isNull(); });
   for (const ShownBar& shown : bars) {
-    Ref<MenuItem> match;
+    const MenuItem* match = nullptr;
     ForEachItem(*shown.bar, [&](MenuItem& item) {
       if (match || item.IsSeparator()) return;
       for (QAction* a : item.Actions())
-        if (a->shortcut() == keys) match = shown.bar->Find(item.Name);
+        if (a->shortcut() == keys) match = &item;
     });
     if (!match) continue;
     UpdateMenuEnabling(*shown.bar, *shown.window);
