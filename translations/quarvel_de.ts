@@ -349,19 +349,19 @@
     </message>
     <message>
         <source>Localization.HtLgColRed</source>
-        <translation>Der ganze Bildschirm muss gleichmäßig rot leuchten. Achten Sie genau auf dunkle Punkte: Ein Pixel, das auf diesem Feld dunkel bleibt, verrät ein defektes rotes Subpixel, eines, das nicht einschaltet.</translation>
+        <translation>Der ganze Bildschirm muss gleichmäßig rot leuchten. Achten Sie genau auf dunkle Punkte: Ein Pixel, das auf diesem Feld dunkel bleibt, verrät ein defektes rotes Subpixel, das nicht einschaltet.</translation>
     </message>
     <message>
         <source>Localization.HtLgColGreen</source>
-        <translation>Der ganze Bildschirm muss gleichmäßig grün leuchten. Achten Sie genau auf dunkle Punkte: Ein Pixel, das auf diesem Feld dunkel bleibt, verrät ein defektes grünes Subpixel, eines, das nicht einschaltet.</translation>
+        <translation>Der ganze Bildschirm muss gleichmäßig grün leuchten. Achten Sie genau auf dunkle Punkte: Ein Pixel, das auf diesem Feld dunkel bleibt, verrät ein defektes grünes Subpixel, das nicht einschaltet.</translation>
     </message>
     <message>
         <source>Localization.HtLgColBlue</source>
-        <translation>Der ganze Bildschirm muss gleichmäßig blau leuchten. Achten Sie genau auf dunkle Punkte: Ein Pixel, das auf diesem Feld dunkel bleibt, verrät ein defektes blaues Subpixel, eines, das nicht einschaltet.</translation>
+        <translation>Der ganze Bildschirm muss gleichmäßig blau leuchten. Achten Sie genau auf dunkle Punkte: Ein Pixel, das auf diesem Feld dunkel bleibt, verrät ein defektes blaues Subpixel, das nicht einschaltet.</translation>
     </message>
     <message>
         <source>Localization.HtLgColGrayShades</source>
-        <translation>Dieses Testbild zeigt 100 Graustufen von sehr hellem Grau bis Schwarz in Schritten von 1 %. Die Zahl auf jedem Feld gibt an, wie dunkel es ist.
+        <translation>Dieses Testbild zeigt 100 Graustufen von sehr hellem Grau bis Schwarz in Schritten von 1&#160;%. Die Zahl auf jedem Feld gibt an, wie dunkel es ist.
 
 Auf einem gut eingestellten Monitor können Sie jedes Feld von seinen Nachbarn unterscheiden, auch bei den hellsten und den dunkelsten Stufen. Sehen benachbarte Felder gleich aus, stellen Sie Helligkeit und Kontrast Ihres Monitors nach, bis die Unterschiede sichtbar werden.
 
@@ -369,7 +369,7 @@ Für das beste Ergebnis verwenden Sie außerdem ein Farbprofil, das für Ihren M
     </message>
     <message>
         <source>Localization.HtLgColColorShades</source>
-        <translation>Die Farbabstufungen geben einen groben Eindruck davon, wie Ihr Monitor Farben wiedergibt. Sie zeigen Abstufungen von Rot, Grün und Blau sowie von Cyan, Magenta und Gelb, jeweils von voller Stärke bis hinab zu 10 %, in zehn gleichen Schritten.</translation>
+        <translation>Die Farbabstufungen geben einen groben Eindruck davon, wie Ihr Monitor Farben wiedergibt. Sie zeigen Abstufungen von Rot, Grün und Blau sowie von Cyan, Magenta und Gelb, jeweils von voller Stärke bis hinab zu 10&#160;%, in zehn gleichen Schritten.</translation>
     </message>
     <message>
         <source>Localization.HtLgGeoGeometry</source>
@@ -377,7 +377,7 @@ Für das beste Ergebnis verwenden Sie außerdem ein Farbprofil, das für Ihren M
 
 Messen Sie mehrere Quadrate mit einem Lineal nach, in der Bildmitte und nahe den Rändern und Ecken. Alle Quadrate sollten gleich groß sein und die Kreise rund. Ist das nicht so, korrigieren Sie die Verzerrung mit den Geometrie-Einstellungen Ihres Monitors (Bildgröße, Bildlage, Kissen, Trapez, Drehung).
 
-Quadratisch können die Quadrate nur sein, wenn das Seitenverhältnis der Auflösung dem Seitenverhältnis des Monitors entspricht, zum Beispiel 1280 x 1024 auf einem 5:4-Monitor oder 1920 x 1080 auf einem 16:9-Monitor. Andernfalls wirken sie gestreckt.
+Quadratisch können die Quadrate nur sein, wenn das Seitenverhältnis der Auflösung dem Seitenverhältnis des Monitors entspricht, zum Beispiel 1280&#160;x&#160;1024 auf einem 5:4-Monitor oder 1920&#160;x&#160;1080 auf einem 16:9-Monitor. Andernfalls wirken sie gestreckt.
 
 Ein TFT-Panel zeigt nur in seiner nativen Auflösung ein unverzerrtes Bild. Wählen Sie diese Auflösung in den Anzeigeeinstellungen Ihres Systems.</translation>
     </message>
@@ -430,7 +430,7 @@ Ein TFT-Panel an einem digitalen Eingang (DVI, HDMI, DisplayPort) erhält jedes 
     </message>
     <message>
         <source>Localization.HtLgGeoTracing</source>
-        <translation>Die Pixel eines TFT-Panels brauchen etwas Zeit, um von einer Helligkeit auf eine andere umzuschalten. Schalten sie langsamer als etwa 25 ms, zieht ein bewegtes Objekt eine Spur hinter sich her: der Nachzieheffekt.
+        <translation>Die Pixel eines TFT-Panels brauchen etwas Zeit, um von einer Helligkeit auf eine andere umzuschalten. Schalten sie langsamer als etwa 25&#160;ms, zieht ein bewegtes Objekt eine Spur hinter sich her: der Nachzieheffekt.
 
 In diesem Testbild bewegt sich ein Objekt mit vier Punkten über den Bildschirm und prallt an seinen Rändern ab. Beobachten Sie die vier bewegten Punkte genau: Auf einem schnellen Panel bleiben sie die ganze Zeit sauber und klar.
 
@@ -438,7 +438,7 @@ Sehen Sie hinter ihnen eine Spur, einen Schatten oder Schlieren, ist Ihr Panel l
     </message>
     <message>
         <source>Localization.HtLgGeoInvTracing</source>
-        <translation>Die Pixel eines TFT-Panels brauchen etwas Zeit, um von einer Helligkeit auf eine andere umzuschalten. Schalten sie langsamer als etwa 25 ms, zieht ein bewegtes Objekt eine Spur hinter sich her: der Nachzieheffekt.
+        <translation>Die Pixel eines TFT-Panels brauchen etwas Zeit, um von einer Helligkeit auf eine andere umzuschalten. Schalten sie langsamer als etwa 25&#160;ms, zieht ein bewegtes Objekt eine Spur hinter sich her: der Nachzieheffekt.
 
 In diesem Testbild bewegt sich ein Objekt mit vier Punkten über den Bildschirm und prallt an seinen Rändern ab. Beobachten Sie die vier bewegten Punkte genau: Auf einem schnellen Panel bleiben sie die ganze Zeit sauber und klar.
 
@@ -488,7 +488,7 @@ Quarvel zeichnet das Testbild in zwei Varianten, die sich nur in den drei kleine
         <source>Localization.HtLgVideoOverscan</source>
         <translation>Die meisten Videomonitore und Fernseher zeigen nicht das ganze Bild: Sie vergrößern es ein wenig und schneiden seine Ränder ab, damit der unsaubere Rand des Videosignals verborgen bleibt. Man nennt das Overscan.
 
-Dieses Testbild zeichnet zehn ineinander liegende Rahmen. Das äußerste Rechteck liegt am Rand des vollen Signals und ist mit 0 % beschriftet; jedes weitere liegt um 1 % der Breite und Höhe weiter innen. Die kleinste Zahl, die Sie auf jeder Seite noch lesen können, zeigt Ihnen, wie viel Ihr Monitor auf dieser Seite vom Bild abschneidet.
+Dieses Testbild zeichnet zehn ineinander liegende Rahmen. Das äußerste Rechteck liegt am Rand des vollen Signals und ist mit 0&#160;% beschriftet; jedes weitere liegt um 1&#160;% der Breite und Höhe weiter innen. Die kleinste Zahl, die Sie auf jeder Seite noch lesen können, zeigt Ihnen, wie viel Ihr Monitor auf dieser Seite vom Bild abschneidet.
 
 Mit dem Auswahlmenü im Hauptfenster schalten Sie die Beschriftung von Prozent auf Pixel um; sie gibt dann die Pixelkoordinate jeder Seite an. Kann Ihr Monitor den Overscan abschalten oder hat er einen Underscan-Modus, probieren Sie es aus: Der äußerste Rahmen sollte dann auf allen vier Seiten sichtbar werden. Bedenken Sie, dass Text und Titel nahe den Rändern auf Monitoren mit großem Overscan verloren gehen können, und dass die meisten Videos mit Rücksicht darauf gestaltet werden.</translation>
     </message>
