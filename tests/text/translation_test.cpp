@@ -113,11 +113,11 @@ struct Message {
   std::string key, attributes, text;
 };
 
-std::string Between(const std::string& s, const std::string& open, const std::string& close) {
+std::string Between(std::string_view s, std::string_view open, std::string_view close) {
   const auto from = s.find(open);
-  if (from == std::string::npos) return {};
+  if (from == std::string_view::npos) return {};
   const auto to = s.find(close, from + open.size());
-  return to == std::string::npos ? std::string() : s.substr(from + open.size(), to - from - open.size());
+  return std::string(to == std::string_view::npos ? "" : s.substr(from + open.size(), to - from - open.size()));
 }
 
 std::string ShippedGermanSource() {
@@ -130,7 +130,7 @@ std::string ShippedGermanSource() {
 std::vector<Message> Messages(const std::string& ts) {
   std::vector<Message> messages;
   for (auto at = ts.find("<message>"); at != std::string::npos; at = ts.find("<message>", at + 1)) {
-    const std::string block = Between(ts.substr(at), "<message>", "</message>");
+    const std::string block = Between(std::string_view(ts).substr(at), "<message>", "</message>");
     Message m{Between(block, "<source>", "</source>"), Between(block, "<translation", ">"), {}};
     if (m.attributes.ends_with('/')) m.attributes.pop_back();  // <translation type="unfinished"/>
     else m.text = Between(block, "<translation" + m.attributes + ">", "</translation>");
