@@ -402,7 +402,7 @@ Ein TFT-Panel braucht keine solche Einstellung: Seine Subpixel liegen fest an ih
     </message>
     <message>
         <source>Localization.HtLgGeoResolution1</source>
-        <translation>Dieses Testbild zeichnet ineinander liegende schwarze Rechtecke aus ein Pixel breiten Linien, mit weißen Lücken von 1, 2 und 3 Pixeln dazwischen. Es zeigt, wie scharf das Bild eines Röhrenmonitors ist: Auf einem scharfen Monitor lassen sich jede Linie und jede Lücke unterscheiden, auch die schmalsten.
+        <translation>Dieses Testbild zeichnet ineinanderliegende schwarze Rechtecke aus ein Pixel breiten Linien, mit weißen Lücken von 1, 2 und 3 Pixeln dazwischen. Es zeigt, wie scharf das Bild eines Röhrenmonitors ist: Auf einem scharfen Monitor lassen sich jede Linie und jede Lücke unterscheiden, auch die schmalsten.
 
 Verschwimmen die 1-Pixel-Lücken zu Grau, prüfen Sie zuerst die Fokus-Einstellung Ihres Monitors, falls er eine hat. Eine niedrigere Auflösung oder Bildwiederholfrequenz ergibt oft ein schärferes Bild, ebenso ein besseres Monitorkabel. Hilft nichts davon, ist die Bildröhre womöglich an der Grenze dessen angelangt, was sie darstellen kann.</translation>
     </message>
@@ -488,7 +488,7 @@ Quarvel zeichnet das Testbild in zwei Varianten, die sich nur in den drei kleine
         <source>Localization.HtLgVideoOverscan</source>
         <translation>Die meisten Videomonitore und Fernseher zeigen nicht das ganze Bild: Sie vergrößern es ein wenig und schneiden seine Ränder ab, damit der unsaubere Rand des Videosignals verborgen bleibt. Man nennt das Overscan.
 
-Dieses Testbild zeichnet zehn ineinander liegende Rahmen. Das äußerste Rechteck liegt am Rand des vollen Signals und ist mit 0&#160;% beschriftet; jedes weitere liegt um 1&#160;% der Breite und Höhe weiter innen. Die kleinste Zahl, die Sie auf jeder Seite noch lesen können, zeigt Ihnen, wie viel Ihr Monitor auf dieser Seite vom Bild abschneidet.
+Dieses Testbild zeichnet zehn ineinanderliegende Rahmen. Das äußerste Rechteck liegt am Rand des vollen Signals und ist mit 0&#160;% beschriftet; jedes weitere liegt um 1&#160;% der Breite und Höhe weiter innen. Die kleinste Zahl, die Sie auf jeder Seite noch lesen können, zeigt Ihnen, wie viel Ihr Monitor auf dieser Seite vom Bild abschneidet.
 
 Mit dem Auswahlmenü im Hauptfenster schalten Sie die Beschriftung von Prozent auf Pixel um; sie gibt dann die Pixelkoordinate jeder Seite an. Kann Ihr Monitor den Overscan abschalten oder hat er einen Underscan-Modus, probieren Sie es aus: Der äußerste Rahmen sollte dann auf allen vier Seiten sichtbar werden. Bedenken Sie, dass Text und Titel nahe den Rändern auf Monitoren mit großem Overscan verloren gehen können, und dass die meisten Videos mit Rücksicht darauf gestaltet werden.</translation>
     </message>
