@@ -231,6 +231,13 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "%s\n", kUsage);
     return 2;
   }
+  // Every kind is kept until the sheet is painted, nine to a row: beyond this the sheet would
+  // take gigabytes, or be wider than a picture can be.
+  if (kinds && (std::int64_t{width} * height > (std::int64_t{1} << 22) || width > 3000)) {
+    std::fprintf(stderr, "quarvel-contact-sheet: %dx%d is too large for one sheet (at most 3000 wide and 4 megapixels)\n",
+                 width, height);
+    return 2;
+  }
   StartHeadless(argc, argv);
   std::string error;
   {
