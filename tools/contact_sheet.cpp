@@ -21,8 +21,8 @@
 #include "framework/graphics.h"
 #include "framework/picture.h"
 #include "pattern_renderer.h"
-#include "text/localization.h"
 #include "render_args.h"
+#include "text/localization.h"
 
 namespace {
 
@@ -49,7 +49,7 @@ QFont NoteFont() { return SheetFont(12); }
 struct Cell {
   QImage picture;
   std::vector<std::pair<QString, QFont>> lines;
-  QColor lineColor(std::size_t i) const { return i == 0 ? kText : kNote; }
+  QColor LineColor(std::size_t i) const { return i == 0 ? kText : kNote; }
   int LabelHeight() const {
     int h = 0;
     for (const auto& [text, font] : lines) h += QFontMetrics(font).height();
@@ -115,7 +115,7 @@ QImage Compose(const QString& title, const QString& note, const std::vector<Row>
       for (std::size_t i = 0; i < cell.lines.size(); ++i) {
         const auto& [s, font] = cell.lines[i];
         painter.setFont(font);
-        painter.setPen(cell.lineColor(i));
+        painter.setPen(cell.LineColor(i));
         painter.drawText(x, lineY + QFontMetrics(font).ascent(), s);
         lineY += QFontMetrics(font).height();
       }
