@@ -1,45 +1,37 @@
-// quarvel-render KIND WIDTH HEIGHT OUT.png [frames]
-// Renders one pattern kind as a canvas of that size would show it (a width below 150 is the
-// preview) and writes the picture, with any sprites over it, as PNG. With frames, the canvas
-// is updated that many times first, as a pattern window's timer would.
-#include <QApplication>
-#include <QImage>
+// quarvel-render KIND WIDTHxHEIGHT OUT.png [--preview] [--depth N] [--font-size N]
+//                [--overscan percent|pixels] [--show-help] [--frames N] [--seed N]
+// Renders one pattern kind as the program does for a single screen of that size (or on the
+// main window's preview with --preview) and writes what the surface shows as an 8-bit RGB
+// PNG. Headless; the user's preferences are left alone.
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "framework/application.h"
-#include "framework/screens.h"
-#include "framework/window.h"
-#include "patterns/cPatternCanvas.h"
+#include "pattern_renderer.h"
+#include "render_args.h"
 
 int main(int argc, char** argv) {
-  if (argc < 5) {
-    std::fprintf(stderr, "usage: %s KIND WIDTH HEIGHT OUT.png [frames]\n", argv[0]);
+  const ParsedRenderArgs parsed = ParseRenderArgs(std::vector<std::string>(argv + 1, argv + argc));
+  if (!parsed.args) {
+    std::fprintf(stderr, "%s\n", parsed.error.c_str());
     return 2;
   }
-  const std::string kind = argv[1];
-  const int width = std::atoi(argv[2]), height = std::atoi(argv[3]);
-  const int frames = argc > 5 ? std::atoi(argv[5]) : 0;
-  if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  fw::Initialize(argc, argv);
-  fw::SetScreensForTesting(std::vector<fw::ScreenInfo>{{0, 0, width, height, 32, 1.0}});
+  const RenderArgs& args = *parsed.args;
+  StartHeadless(argc, argv);
 
-  int status = 0;
+  std::string error;
   {
-    fw::Window window;
-    auto canvas = fw::New<cPatternCanvas>();
-    canvas->Name = "cvPattern";
-    canvas->SetBounds(0, 0, width, height);
-    window.AddControl(canvas);
-    canvas->Make(0, kind);
-    for (int i = 0; i < frames; ++i) canvas->Update();
-    const QImage picture = canvas->Composite();
-    if (picture.isNull() || !picture.save(QString::fromLocal8Bit(argv[4]))) {
-      std::fprintf(stderr, "could not render %s\n", kind.c_str());
-      status = 1;
-    }
+    const RenderResult result = RenderPattern(args);
+    error = result.error;
+    if (error.empty() && !result.image.save(QString::fromLocal8Bit(args.out.c_str()), "PNG"))
+      error = "quarvel-render: could not write " + args.out;
   }
   fw::Shutdown();
-  return status;
+  if (!error.empty()) std::fprintf(stderr, "%s\n", error.c_str());
+  // Everything is released; skip the static destructors, where Qt's sample cache can wait
+  // forever on its own decoder thread.
+  std::fflush(nullptr);
+  std::_Exit(error.empty() ? 0 : 1);
 }

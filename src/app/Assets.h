@@ -2,6 +2,7 @@
 // The pictures and the sound of the program. Each accessor loads its asset on first use,
 // prepares it once (the masks, the logo's transparency) and keeps it until shut-down; when
 // the asset cannot be loaded it returns nil, and the next call tries again.
+#include <cstdint>
 #include <span>
 #include <string>
 #include <string_view>
@@ -32,10 +33,13 @@ fw::Ref<fw::Picture> MatchingIconMask();
 fw::Ref<fw::Picture> VideoIcon();
 fw::Ref<fw::Picture> VideoIconMask();
 
-// One row per asset, in the order in which shut-down releases them; release drops the cached
-// asset.
+// One row per asset, in the order in which shut-down releases them: its accessor's name, its
+// resource id (pictures and the sound are numbered apart), the accessor for a picture (none
+// for the sound), and release, which drops the cached asset.
 struct AssetEntry {
   std::string_view name;
+  std::int32_t id;
+  fw::Ref<fw::Picture> (*picture)();
   void (*release)();
 };
 std::span<const AssetEntry> AllAssets();
