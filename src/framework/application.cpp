@@ -8,6 +8,17 @@
 #include <memory>
 #include <typeinfo>
 
+#if defined(__SANITIZE_ADDRESS__)
+#define QUARVEL_LEAK_CHECK 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define QUARVEL_LEAK_CHECK 1
+#endif
+#endif
+#ifdef QUARVEL_LEAK_CHECK
+#include <sanitizer/lsan_interface.h>
+#endif
+
 #include "framework/localized.h"
 #include "framework/menubar.h"
 #include "framework/msgbox.h"
@@ -65,6 +76,14 @@ int Shutdown() {
   State().app.Reset();
   State().qt.reset();
   return State().status;
+}
+
+void EndProcess(int status) {
+  std::fflush(nullptr);
+#ifdef QUARVEL_LEAK_CHECK
+  __lsan_do_leak_check();
+#endif
+  std::_Exit(status);
 }
 
 void RegisterApplication(Ref<Application> app) { State().app = std::move(app); }

@@ -18,7 +18,7 @@ bool IsUtf8Continuation(char c) { return (static_cast<unsigned char>(c) & 0xC0) 
 }  // namespace
 
 BinaryStream::BinaryStream(std::unique_ptr<QFileDevice> file, Replacing replacing)
-    : file_(std::move(file)), replacing_(std::move(replacing)) {}
+    : file_(std::move(file)), replacing_(std::move(replacing)), length_(file_ ? file_->size() : 0) {}
 
 // A replacing stream that was never closed is thrown away here, and the old file stays
 // (a file rewritten in place gets its old content back).
@@ -36,6 +36,7 @@ bool BinaryStream::Read(char* bytes, std::int64_t count) {
 void BinaryStream::Write(const char* bytes, std::int64_t count) {
   if (file_ && file_->write(bytes, count) == count) {
     end_ = std::max<std::int64_t>(end_, file_->pos());
+    length_ = std::max(length_, end_);
     return;
   }
   writeFailed_ = true;
@@ -107,7 +108,7 @@ void BinaryStream::Position(std::int64_t position) {
   writeFailed_ = true;
 }
 
-std::int64_t BinaryStream::Length() const { return file_ ? file_->size() : 0; }
+std::int64_t BinaryStream::Length() const { return file_ ? length_ : 0; }
 
 bool BinaryStream::Eof() const { return !file_ || Position() >= Length(); }
 

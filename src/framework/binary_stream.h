@@ -68,6 +68,9 @@ private:
   std::unique_ptr<QFileDevice> file_;
   Replacing replacing_;
   std::int64_t end_ = 0;  // the furthest byte written
+  // Kept by the stream, since asking the file system on every Eof would cost a system call
+  // per value read; nothing else writes to the file while the stream has it open.
+  std::int64_t length_ = 0;
   bool pastEnd_ = false;
   bool writeFailed_ = false;
 };

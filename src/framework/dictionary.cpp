@@ -65,12 +65,11 @@ const Variant& Dictionary::Value(const std::string& key) const {
 }
 
 void Dictionary::Value(const std::string& key, Variant value) {
-  const int i = IndexOf(key);
-  if (i >= 0) {
-    entries_[static_cast<std::size_t>(i)].second = std::move(value);
+  const auto [slot, added] = index_.try_emplace(key, entries_.size());
+  if (!added) {
+    entries_[slot->second].second = std::move(value);
     return;
   }
-  index_.emplace(key, entries_.size());
   entries_.emplace_back(key, std::move(value));
 }
 
