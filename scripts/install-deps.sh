@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what building, running and testing Quarvel needs on Debian 12; with --x-tools also
-# what the scripts under tools/ use to drive it on a private X display.
+# what the scripts under tools/ use to drive it on a private X display; with --fuzz also clang
+# and its runtimes (libFuzzer), for the fuzz target of the sanitizer build (tests/README.md).
 # Idempotent: asks dpkg first and calls apt-get only for what is missing.
 set -euo pipefail
 
@@ -12,6 +13,7 @@ packages=(
   fonts-dejavu-core xvfb xauth
 )
 if [ "${1:-}" = "--x-tools" ]; then packages+=(xdotool imagemagick x11-utils); fi
+if [[ " $* " == *" --fuzz "* ]]; then packages+=(clang libclang-rt-14-dev); fi
 
 missing=()
 for p in "${packages[@]}"; do

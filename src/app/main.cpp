@@ -1,12 +1,7 @@
 #include "app/StartUp.h"
-
-#include <cstdio>
-#include <cstdlib>
+#include "framework/application.h"
 
 int main(int argc, char** argv) {
-  const int status = RunProgram(argc, argv);
-  // The program has released everything in order; skip the static destructors, where Qt's
-  // sample cache can wait forever on its own decoder thread.
-  std::fflush(nullptr);
-  std::_Exit(status);
+  // The program has released everything in order by now.
+  fw::EndProcess(RunProgram(argc, argv));
 }

@@ -1,7 +1,11 @@
 #include "framework/binary_stream.h"
 
+#include <QFile>
 #include <QFileDevice>
 #include <QSaveFile>
+#include <unistd.h>
+
+#include <algorithm>
 #include <bit>
 #include <cstring>
 
@@ -13,10 +17,14 @@ constexpr std::size_t kMaxPStringBytes = 255;
 bool IsUtf8Continuation(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
 }  // namespace
 
-BinaryStream::BinaryStream(std::unique_ptr<QFileDevice> file) : file_(std::move(file)) {}
+BinaryStream::BinaryStream(std::unique_ptr<QFileDevice> file, Replacing replacing)
+    : file_(std::move(file)), replacing_(std::move(replacing)), length_(file_ ? file_->size() : 0) {}
 
-// A replacing stream that was never closed is thrown away here, and the old file stays.
-BinaryStream::~BinaryStream() = default;
+// A replacing stream that was never closed is thrown away here, and the old file stays
+// (a file rewritten in place gets its old content back).
+BinaryStream::~BinaryStream() {
+  if (file_ && replacing_.previous) PutPreviousBack();
+}
 
 bool BinaryStream::Read(char* bytes, std::int64_t count) {
   if (file_ && file_->read(bytes, count) == count) return true;
@@ -26,7 +34,11 @@ bool BinaryStream::Read(char* bytes, std::int64_t count) {
 }
 
 void BinaryStream::Write(const char* bytes, std::int64_t count) {
-  if (file_ && file_->write(bytes, count) == count) return;
+  if (file_ && file_->write(bytes, count) == count) {
+    end_ = std::max<std::int64_t>(end_, file_->pos());
+    length_ = std::max(length_, end_);
+    return;
+  }
   writeFailed_ = true;
 }
 
@@ -96,17 +108,52 @@ void BinaryStream::Position(std::int64_t position) {
   writeFailed_ = true;
 }
 
-std::int64_t BinaryStream::Length() const { return file_ ? file_->size() : 0; }
+std::int64_t BinaryStream::Length() const { return file_ ? length_ : 0; }
 
 bool BinaryStream::Eof() const { return !file_ || Position() >= Length(); }
 
 bool BinaryStream::Close() {
   if (!file_) return !writeFailed_;
+  if (replacing_.previous) return CloseInPlace();
   const std::unique_ptr<QFileDevice> file = std::move(file_);
   const bool written = !writeFailed_ && (!file->isWritable() || file->flush());
-  if (auto* replacement = qobject_cast<QSaveFile*>(file.get())) return written && replacement->commit();
+  if (auto* replacement = qobject_cast<QSaveFile*>(file.get())) {
+    if (!written || !replacement->commit()) return false;
+    if (replacing_.replaced) replacing_.replaced();
+    return true;
+  }
   file->close();
   return written && file->error() == QFileDevice::NoError;
+}
+
+// A file rewritten in place counts as saved only once it ends at the last byte written and
+// has reached the disk; otherwise it gets its old content back.
+bool BinaryStream::CloseInPlace() {
+  const bool written =
+      !writeFailed_ && file_->resize(end_) && file_->flush() && ::fsync(file_->handle()) == 0;
+  if (!written) {
+    PutPreviousBack();
+    return false;
+  }
+  file_->close();
+  const bool closed = file_->error() == QFileDevice::NoError;
+  file_.reset();
+  if (closed && replacing_.replaced) replacing_.replaced();
+  return closed;
+}
+
+// Through a handle of its own: the stream's handle may still hold bytes that could not be
+// written, which closing it drops. The old content fits where it was, so a full disk does
+// not stop it.
+void BinaryStream::PutPreviousBack() {
+  const QString path = file_->fileName();
+  file_->close();
+  file_.reset();
+  QFile file(path);
+  if (!file.open(QIODevice::ReadWrite | QIODevice::ExistingOnly | QIODevice::Unbuffered)) return;
+  const String& previous = *replacing_.previous;
+  file.write(previous.data(), static_cast<std::int64_t>(previous.size()));
+  file.resize(static_cast<std::int64_t>(previous.size()));
 }
 
 }  // namespace fw

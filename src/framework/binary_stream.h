@@ -6,7 +6,9 @@
 // holds yields zero (or the empty string), leaves the stream at its end and sets PastEnd.
 // Writes that fail are remembered, and Close reports them.
 #include <cstdint>
+#include <functional>
 #include <memory>
+#include <optional>
 
 #include "framework/strings.h"
 
@@ -16,7 +18,17 @@ namespace fw {
 
 class BinaryStream {
 public:
-  explicit BinaryStream(std::unique_ptr<QFileDevice> file);
+  // How a stream that replaces a file (FolderItem::CreateBinaryFile) ends.
+  struct Replacing {
+    // The file is rewritten in place and this was its content: it is put back when the
+    // rewrite fails or the stream is dropped unclosed, and Close ends the file at the
+    // furthest byte written.
+    std::optional<String> previous;
+    // Runs once the new content has taken the old one's place.
+    std::function<void()> replaced;
+  };
+
+  explicit BinaryStream(std::unique_ptr<QFileDevice> file, Replacing replacing = {});
   ~BinaryStream();
   BinaryStream(const BinaryStream&) = delete;
   BinaryStream& operator=(const BinaryStream&) = delete;
@@ -50,8 +62,15 @@ public:
 private:
   bool Read(char* bytes, std::int64_t count);
   void Write(const char* bytes, std::int64_t count);
+  bool CloseInPlace();
+  void PutPreviousBack();
 
   std::unique_ptr<QFileDevice> file_;
+  Replacing replacing_;
+  std::int64_t end_ = 0;  // the furthest byte written
+  // Kept by the stream, since asking the file system on every Eof would cost a system call
+  // per value read; nothing else writes to the file while the stream has it open.
+  std::int64_t length_ = 0;
   bool pastEnd_ = false;
   bool writeFailed_ = false;
 };

@@ -47,9 +47,8 @@ std::string VariantToString(const Variant& v) {
 }
 
 int Dictionary::IndexOf(const std::string& key) const {
-  for (std::size_t i = 0; i < entries_.size(); ++i)
-    if (entries_[i].first == key) return static_cast<int>(i);
-  return -1;
+  const auto found = index_.find(key);
+  return found == index_.end() ? -1 : static_cast<int>(found->second);
 }
 
 bool Dictionary::HasKey(const std::string& key) const { return IndexOf(key) >= 0; }
@@ -66,9 +65,9 @@ const Variant& Dictionary::Value(const std::string& key) const {
 }
 
 void Dictionary::Value(const std::string& key, Variant value) {
-  const int i = IndexOf(key);
-  if (i >= 0) {
-    entries_[static_cast<std::size_t>(i)].second = std::move(value);
+  const auto [slot, added] = index_.try_emplace(key, entries_.size());
+  if (!added) {
+    entries_[slot->second].second = std::move(value);
     return;
   }
   entries_.emplace_back(key, std::move(value));
@@ -78,6 +77,8 @@ void Dictionary::Remove(const std::string& key) {
   const int i = IndexOf(key);
   if (i < 0) throw KeyNotFoundException(key);
   entries_.erase(entries_.begin() + i);
+  index_.erase(key);
+  for (std::size_t k = static_cast<std::size_t>(i); k < entries_.size(); ++k) index_[entries_[k].first] = k;
 }
 
 }  // namespace fw

@@ -21,9 +21,12 @@ public:
   // A new, empty file that is to replace this one. It is written beside the old file, which
   // stays untouched until the stream's Close flushes the new one to disk and moves it into
   // place in one step; a stream dropped unclosed, or whose writes failed, leaves the old file
-  // as it was. Nil when no such file can be made here (folder missing or not writable, an
-  // existing file that is not writable, a folder of this name). Linux keeps no file types:
-  // the type is accepted and dropped.
+  // as it was. A replacement that succeeds removes what earlier replacements killed halfway
+  // left beside the file. When the folder takes no new file but the file itself can be
+  // written, the file is rewritten in place instead: a failed or dropped rewrite puts the
+  // old content back, but a kill during it leaves the file as far as it was written. Nil when
+  // neither can be done (folder missing, a file that is not writable, a folder of this name).
+  // Linux keeps no file types: the type is accepted and dropped.
   Ref<BinaryStream> CreateBinaryFile(const String& type) const;
 
   // The platform file type. Linux keeps none, so it lives on this object only.

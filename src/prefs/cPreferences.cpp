@@ -108,11 +108,14 @@ cPreferences::cPreferences(const fw::String& name) {
   PrefFile = fw::PreferencesFolder()->Child(name);
   PrefFile->MacType = "pref";
   PrefStream = PrefFile->OpenAsBinaryFile(true);
-  const fw::String header = PrefStream ? PrefStream->ReadPString() : fw::String();
+  // A file with no byte at all counts as no file; a header cut short by the end of the file
+  // is a damaged file, not an empty header.
+  const bool empty = !PrefStream || PrefStream->Length() == 0;
+  const fw::String header = empty ? fw::String() : PrefStream->ReadPString();
   if (header == kSaved) {
     ReadRecords(*PrefStream, PrefData);
     PrintInfo("Preferences: Loaded successfully");
-  } else if (header.empty()) {
+  } else if (empty || (header.empty() && !PrefStream->PastEnd())) {
     PrintInfo("Preferences: Could not open file! Defaults are used.");
   } else {
     PrintInfo("Preferences: Wrong format! Defaults are used.");
@@ -123,8 +126,9 @@ cPreferences::cPreferences(const fw::String& name) {
 
 // The file is written whole into a new file beside the old one, which takes the old one's
 // place only when it is complete and on disk: a full disk or a kill during the save leaves
-// the previous preferences as they were. The two headers are kept all the same, so that a
-// file from any writer that stopped halfway is still refused.
+// the previous preferences as they were. In a folder that takes no new file the file is
+// rewritten in place, and there the two headers matter: a kill halfway leaves "just
+// starting", which the next start refuses as a whole.
 void cPreferences::Save() {
   PrefStream = PrefFile->CreateBinaryFile("pref");
   if (!PrefStream) {

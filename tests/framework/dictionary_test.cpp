@@ -19,6 +19,20 @@ TEST(Dictionary, KeysKeepInsertionOrderAndOverwriteKeepsPosition) {
   EXPECT_FALSE(d.HasKey("fontsize"));
 }
 
+// Removing shifts the later keys; each must still be found at its new position.
+TEST(Dictionary, RemoveKeepsTheOthersInOrderAndFindable) {
+  Dictionary d;
+  for (const char* key : {"a", "b", "c", "d"}) d.Value(key, std::string(key));
+  d.Remove("b");
+  d.Value("b", 2);
+  d.Value("c", 3);
+  ASSERT_EQ(d.Count(), 4);
+  EXPECT_EQ(d.Key(0) + d.Key(1) + d.Key(2) + d.Key(3), "acdb");
+  EXPECT_EQ(VariantToString(d.Value("d")), "d");
+  EXPECT_EQ(VariantToInt(d.Value("c")), 3);
+  EXPECT_THROW(d.Remove("e"), KeyNotFoundException);
+}
+
 TEST(Dictionary, MissingKeysAndPositionsRaise) {
   Dictionary d;
   EXPECT_THROW(d.Value("Sound"), KeyNotFoundException);

@@ -12,6 +12,7 @@
 
 #include "support/file_size_limit.h"
 #include "support/prefs_bytes.h"
+#include "support/read_only.h"
 
 namespace {
 
@@ -99,6 +100,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         LoadCase{"NoFile", "-", kNoFile, {}}, LoadCase{"EmptyFile", "", kNoFile, {}},
         LoadCase{"SaveNotFinished", Bytes().Str("just starting").Raw(kH).s, kWrong, {}},
+        LoadCase{"HeaderCutShort", Bytes().U8(13).Raw("QVL. fin").s, kWrong, {}},
         LoadCase{"HeaderOnly", kFinished, kLoaded, {}},
         LoadCase{"BooleanByteTwo", kFinished + Bytes().Record("G", 2).Bool("B", 2).s, kLoaded, {"PrefType=sG B=bTrue"}},
         LoadCase{"CountOne", kFinished + kH + kH, kLoaded, {"PrefType=sH", "PrefType=sH"}},
@@ -150,43 +152,70 @@ TEST_F(PrefsTest, TheSharedRecordAndSetDataReachTheNextSave) {
             (std::vector<std::string>{"PrefType=sG A=bTrue New=i1", "PrefType=sG A=bFalse", "PrefType=sF K=d1.5"}));
 }
 
-// The file as it stood must survive a failed save byte for byte, and the store stays as it was.
-class FailedSaveTest : public PrefsTest {
-protected:
-  void SetUp() override {
-    PrefsTest::SetUp();
-    cPreferences("Quarvel").SetAndSave("Global", Defaults());
-    prefs.emplace("Quarvel");
-    prefs->GetData("Global")->Value("Sound", false);
-  }
-  void ExpectOldFileKept() {
-    EXPECT_EQ(prefs->Info, kLoaded + "\rPreferences: Failed to save!");
-    EXPECT_EQ(File(), kDefaultsFile);
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"Quarvel"});
-    EXPECT_FALSE(std::get<bool>(prefs->GetData("Global")->Value("Sound")));
-  }
-  std::optional<cPreferences> prefs;
+// A save either stores the changed options or leaves the file as it stood, byte for byte, and
+// the store as it was; nothing else is left in the folder.
+struct SaveCase {
+  const char* name;
+  bool folderReadOnly;
+  bool fileReadOnly;
+  rlim_t sizeLimit;  // 0: none
+  bool saved;
 };
 
-TEST_F(FailedSaveTest, InAnUnwritableFolder) {
-  QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-  if (QFile probe(dir.path() + "/probe"); probe.open(QIODevice::WriteOnly)) {
-    probe.remove();
-    GTEST_SKIP() << "this user can write into read-only folders";
+void PrintTo(const SaveCase& c, std::ostream* os) { *os << c.name; }
+
+class SaveTest : public PrefsTest, public testing::WithParamInterface<SaveCase> {};
+
+TEST_P(SaveTest, KeepsTheNewOptionsOrTheOldFileWhole) {
+  cPreferences("Quarvel").SetAndSave("Global", Defaults());
+  cPreferences prefs("Quarvel");
+  prefs.GetData("Global")->Value("Sound", false);
+  prefs.GetData("Global")->Value("Note", std::string(200, 'n'));  // the new file outgrows the old one
+  {
+    std::optional<ReadOnly> file, folder;
+    if (GetParam().fileReadOnly) file.emplace(Path());
+    if (GetParam().folderReadOnly) folder.emplace(dir.path().toStdString());
+    if ((file && !file->Holds()) || (folder && !folder->Holds())) GTEST_SKIP() << "cannot make it read-only here";
+    std::optional<FileSizeLimit> limit;
+    if (GetParam().sizeLimit) limit.emplace(GetParam().sizeLimit);
+    prefs.Save();
   }
-  prefs->Save();
-  QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-  ExpectOldFileKept();
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"Quarvel"});
+  EXPECT_FALSE(std::get<bool>(prefs.GetData("Global")->Value("Sound")));
+  if (GetParam().saved) {
+    EXPECT_EQ(prefs.Info, kLoaded);
+    cPreferences again("Quarvel");
+    EXPECT_EQ(Dump(again), Dump(prefs));
+  } else {
+    EXPECT_EQ(prefs.Info, kLoaded + "\rPreferences: Failed to save!");
+    EXPECT_EQ(File(), kDefaultsFile);
+  }
 }
 
-TEST_F(FailedSaveTest, WhenAWriteFailsHalfway) {
-  {
-    FileSizeLimit limit(60);
-    prefs->Save();
+INSTANTIATE_TEST_SUITE_P(, SaveTest,
+                         testing::Values(SaveCase{"WritableFolder", false, false, 0, true},
+                                         SaveCase{"ReadOnlyFolderWritableFile", true, false, 0, true},
+                                         SaveCase{"ReadOnlyFile", false, true, 0, false},
+                                         SaveCase{"ReadOnlyFolderAndFile", true, true, 0, false},
+                                         SaveCase{"WriteFailsHalfway", false, false, 200, false},
+                                         SaveCase{"InPlaceWriteFailsHalfway", true, false, 200, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Only names as a killed save leaves them: this file's name, a dot and six letters or digits.
+TEST_F(PrefsTest, ASuccessfulSaveRemovesLeftoverSavesOfThisFileOnly) {
+  const QStringList kept = {"Other.AbC12z", "Quarvel.AbC-1z", "Quarvel.AbC12", "Quarvel.AbC12z.bak",
+                            "Quarvel.AbC12zz", "quarvel.AbC12z"};
+  for (const QString& name : kept + QStringList{"Quarvel.AbC12z", "Quarvel.zzzzzz"}) {
+    QFile f(dir.path() + "/" + name);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
   }
-  ExpectOldFileKept();
-  prefs->Save();
-  EXPECT_FALSE(std::get<bool>(cPreferences("Quarvel").GetData("Global")->Value("Sound")));
+  QDir(dir.path()).mkdir("Quarvel.Folder");
+  cPreferences("Quarvel").Save();
+  QStringList left = QDir(dir.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot);
+  QStringList expected = kept + QStringList{"Quarvel", "Quarvel.Folder"};
+  left.sort();
+  expected.sort();
+  EXPECT_EQ(left, expected);
 }
 
 }  // namespace

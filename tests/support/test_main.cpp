@@ -1,12 +1,11 @@
 // The test programs' entry: the framework runtime (a Qt application on the offscreen platform
 // unless the environment says otherwise), then every test.
 #include <QApplication>
+#include <QDir>
 #include <QFont>
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <cstdlib>
-#include <string>
 
 #include "framework/application.h"
 #include "framework/window.h"
@@ -15,9 +14,10 @@
 int main(int argc, char** argv) {
   testing::InitGoogleTest(&argc, argv);
   SetHarnessProgram(argv[0]);
-  // No test writes into the user's own preferences.
-  char configTemplate[] = "/tmp/quarvel-test-config-XXXXXX";
-  if (const char* config = mkdtemp(configTemplate)) setenv("XDG_CONFIG_HOME", config, 1);
+  // No test writes into the user's own preferences; the folder goes when the tests end.
+  char config[] = "/tmp/quarvel-test-config-XXXXXX";
+  const bool madeConfig = mkdtemp(config) != nullptr;
+  if (madeConfig) setenv("XDG_CONFIG_HOME", config, 1);
   if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
   fw::Initialize(argc, argv);
   // Text metrics in the tests assume this font ("System" draws in the application's font).
@@ -25,8 +25,6 @@ int main(int argc, char** argv) {
   const int status = RUN_ALL_TESTS();
   fw::ReleaseWindows();
   fw::Shutdown();
-  // Everything is released; skip the static destructors, where Qt's sample cache can wait
-  // forever on its own decoder thread.
-  std::fflush(nullptr);
-  std::_Exit(status);
+  if (madeConfig) QDir(config).removeRecursively();
+  fw::EndProcess(status);
 }
