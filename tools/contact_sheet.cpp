@@ -250,6 +250,5 @@ int main(int argc, char** argv) {
   ReleaseAssets();
   fw::Shutdown();
   if (!error.empty()) std::fprintf(stderr, "%s\n", error.c_str());
-  std::fflush(nullptr);
-  std::_Exit(error.empty() ? 0 : 1);
+  fw::EndProcess(error.empty() ? 0 : 1);
 }

@@ -30,8 +30,5 @@ int main(int argc, char** argv) {
   }
   fw::Shutdown();
   if (!error.empty()) std::fprintf(stderr, "%s\n", error.c_str());
-  // Everything is released; skip the static destructors, where Qt's sample cache can wait
-  // forever on its own decoder thread.
-  std::fflush(nullptr);
-  std::_Exit(error.empty() ? 0 : 1);
+  fw::EndProcess(error.empty() ? 0 : 1);
 }
