@@ -10,6 +10,7 @@ packages=(
   libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core xvfb xauth
+  desktop-file-utils appstream
 )
 if [ "${1:-}" = "--x-tools" ]; then packages+=(xdotool imagemagick x11-utils); fi
 

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Quarvel twice (plain, and with AddressSanitizer and
-# UndefinedBehaviorSanitizer) and runs every test headless in both builds.
+# Installs what is missing, builds Quarvel three times with warnings as errors (plain, Release, and
+# with AddressSanitizer and UndefinedBehaviorSanitizer) and runs the tests headless in each.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 bash "$root/scripts/install-deps.sh"
@@ -12,10 +12,19 @@ unset LANGUAGE
 export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
 chmod 700 "$XDG_RUNTIME_DIR"
 
-bash "$root/scripts/build.sh" "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+bash "$root/scripts/build.sh" "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUARVEL_WERROR=ON
 (cd "$root/build" && ctest --output-on-failure -j "$(nproc)")
 
-bash "$root/scripts/build.sh" "$root/build-asan" -DCMAKE_BUILD_TYPE=Debug -DQUARVEL_SANITIZE=ON
+# The build a user most likely makes. Each test program runs once, all its tests in one process
+# (quicker than ctest's process per test), then the install check.
+bash "$root/scripts/build.sh" "$root/build-release" -DCMAKE_BUILD_TYPE=Release -DQUARVEL_WERROR=ON
+(cd "$root/tests" && for t in "$root"/build-release/tests/test_*; do "$t" --gtest_brief=1; done)
+(cd "$root/build-release" && ctest --output-on-failure -R '^install_tree$')
+
+bash "$root/scripts/build.sh" "$root/build-asan" -DCMAKE_BUILD_TYPE=Debug -DQUARVEL_SANITIZE=ON -DQUARVEL_WERROR=ON
 export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 (cd "$root/build-asan" && ctest --output-on-failure -j "$(nproc)")
+
+# The packaging check takes minutes (a minimal Debian system, apt, root): only on request.
+if [ "${QUARVEL_PACKAGE_CHECK:-0}" = 1 ]; then bash "$root/tools/check-package.sh"; fi

@@ -8,6 +8,7 @@
 #include <memory>
 #include <typeinfo>
 
+#include "framework/installed.h"
 #include "framework/localized.h"
 #include "framework/menubar.h"
 #include "framework/msgbox.h"
@@ -55,6 +56,7 @@ void Initialize(int& argc, char** argv) {
   QApplication::setApplicationName("Quarvel");
   QApplication::setApplicationVersion(QUARVEL_SHORT_VERSION);
   QApplication::setQuitOnLastWindowClosed(false);
+  IntroduceToDesktop();
   LoadTranslations();
 }
 
