@@ -18,7 +18,8 @@ bash "$root/scripts/build.sh" "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -D
 # The build a user most likely makes. Each test program runs once, all its tests in one process
 # (quicker than ctest's process per test), then the install check.
 bash "$root/scripts/build.sh" "$root/build-release" -DCMAKE_BUILD_TYPE=Release -DQUARVEL_WERROR=ON
-(cd "$root/tests" && for t in "$root"/build-release/tests/test_*; do "$t" --gtest_brief=1; done)
+(cd "$root/tests" && find "$root/build-release/tests" -maxdepth 1 -name 'test_*' -type f -executable |
+  sort | while read -r program; do "$program" --gtest_brief=1 </dev/null; done)
 (cd "$root/build-release" && ctest --output-on-failure -R '^install_tree$')
 
 bash "$root/scripts/build.sh" "$root/build-asan" -DCMAKE_BUILD_TYPE=Debug -DQUARVEL_SANITIZE=ON -DQUARVEL_WERROR=ON
