@@ -11,6 +11,7 @@ packages=(
   libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core xvfb xauth
+  desktop-file-utils appstream
 )
 if [ "${1:-}" = "--x-tools" ]; then packages+=(xdotool imagemagick x11-utils); fi
 if [[ " $* " == *" --fuzz "* ]]; then packages+=(clang libclang-rt-14-dev); fi

@@ -19,6 +19,7 @@
 #include <sanitizer/lsan_interface.h>
 #endif
 
+#include "framework/installed.h"
 #include "framework/localized.h"
 #include "framework/menubar.h"
 #include "framework/msgbox.h"
@@ -66,6 +67,7 @@ void Initialize(int& argc, char** argv) {
   QApplication::setApplicationName("Quarvel");
   QApplication::setApplicationVersion(QUARVEL_SHORT_VERSION);
   QApplication::setQuitOnLastWindowClosed(false);
+  IntroduceToDesktop();
   LoadTranslations();
 }
 

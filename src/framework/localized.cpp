@@ -7,6 +7,8 @@
 #include <QStringList>
 #include <QTranslator>
 
+#include "framework/installed.h"
+
 namespace fw {
 
 namespace {
@@ -38,6 +40,14 @@ QString FindFile(const QString& folder, QString language) {
   }
 }
 
+// A build tree keeps the translations beside the program; an installed program has none there
+// and finds them in its data folder.
+QString TranslationsFolder() {
+  const QString beside = QCoreApplication::applicationDirPath() + QStringLiteral("/translations");
+  if (QFileInfo(beside).isDir()) return beside;
+  return InstalledDataFolder() + QStringLiteral("/quarvel/translations");
+}
+
 }  // namespace
 
 String _GetLocalizedString(const String& key, const String& englishDefault) {
@@ -53,7 +63,7 @@ bool LoadTranslations() {
   if (!QCoreApplication::instance()) return false;
   std::vector<String> languages;
   for (const QString& language : QLocale::system().uiLanguages()) languages.push_back(language.toStdString());
-  return LoadTranslations(QCoreApplication::applicationDirPath().toStdString() + "/translations", languages);
+  return LoadTranslations(TranslationsFolder().toStdString(), languages);
 }
 
 bool LoadTranslations(const String& folder, const std::vector<String>& languages) {

@@ -18,8 +18,9 @@ namespace fw {
 String _GetLocalizedString(const String& key, const String& englishDefault);
 
 // Installs the translation for the user's UI languages (Qt's system locale: LANGUAGE, LC_ALL,
-// LC_MESSAGES, LANG) from the folder "translations" beside the executable. Call it once the
-// application object exists. Returns whether a translation was installed.
+// LC_MESSAGES, LANG) from the folder "translations" beside the executable, or, where there is
+// none (an installed program), from share/quarvel/translations of its install prefix. Call it
+// once the application object exists. Returns whether a translation was installed.
 bool LoadTranslations();
 
 // The same from folder, for the given languages ("de-CH", "de_CH", "de"), most wanted first.

@@ -32,7 +32,7 @@ protected:
     w = MakeControlsWindow();
     box = w->Add<CheckBox>("cb", 10, 10, 100, 20);
     popup = w->Add<PopupMenu>("pm", 10, 40, 80, 20);
-    popup->InitialValue("a" + Chr(13) + "b" + Chr(13) + "c");
+    popup->InitialValue("a\rb\rc");  // three rows, split at Chr(13)
     popup->ListIndex(1);
     text = w->Add<EditField>("ef", 10, 70, 200, 60);
     w->Show();

@@ -1,0 +1,26 @@
+#include "framework/installed.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QIcon>
+
+// The build gives the desktop entry's id and the path from the program's folder to the data
+// folder (GNUInstallDirs: bin/ to share/).
+#if !defined(QUARVEL_APP_ID) || !defined(QUARVEL_DATA_FROM_BIN)
+#error "QUARVEL_APP_ID and QUARVEL_DATA_FROM_BIN must come from the build"
+#endif
+
+namespace fw {
+
+QString InstalledDataFolder() {
+  return QDir::cleanPath(QCoreApplication::applicationDirPath() + u'/' + QStringLiteral(QUARVEL_DATA_FROM_BIN));
+}
+
+void IntroduceToDesktop() {
+  QGuiApplication::setDesktopFileName(QStringLiteral(QUARVEL_APP_ID));
+  const QString icons = InstalledDataFolder() + QStringLiteral("/icons");
+  if (!QIcon::themeSearchPaths().contains(icons)) QIcon::setThemeSearchPaths(QIcon::themeSearchPaths() << icons);
+  QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(QUARVEL_APP_ID)));
+}
+
+}  // namespace fw
