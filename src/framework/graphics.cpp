@@ -20,10 +20,20 @@ void Graphics::FillRect(std::int32_t x, std::int32_t y, std::int32_t width, std:
   raster::Fill(*image_, x, y, std::int64_t{x} + width, std::int64_t{y} + height, foreColor_.rgb);
 }
 
+// Four rectangles: the top and bottom bands across the whole width, then the sides between
+// them (or everything, once the pen is thicker than half the rectangle).
 void Graphics::DrawRect(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height) {
   if (width < 1 || height < 1 || penWidth_ < 1 || penHeight_ < 1) return;
-  const auto whole = [width](std::int64_t) { return raster::Span{0, width - 1}; };
-  raster::OutlineShape(*image_, x, y, height, penWidth_, penHeight_, whole, foreColor_.rgb);
+  const std::int64_t left = x, top = y, right = left + width, bottom = top + height;
+  const std::int64_t pw = penWidth_, ph = penHeight_;
+  if (2 * ph >= height || 2 * pw >= width) {
+    raster::Fill(*image_, left, top, right, bottom, foreColor_.rgb);
+    return;
+  }
+  raster::Fill(*image_, left, top, right, top + ph, foreColor_.rgb);
+  raster::Fill(*image_, left, bottom - ph, right, bottom, foreColor_.rgb);
+  raster::Fill(*image_, left, top + ph, left + pw, bottom - ph, foreColor_.rgb);
+  raster::Fill(*image_, right - pw, top + ph, right, bottom - ph, foreColor_.rgb);
 }
 
 void Graphics::FillOval(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height) {

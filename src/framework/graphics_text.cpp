@@ -25,12 +25,15 @@ QString ToQt(const std::string& text) { return QString::fromUtf8(text.data(), st
 
 }  // namespace
 
+// The font is made again only when its size or family really changes.
 void Graphics::TextSize(std::int32_t pixels) {
+  if (pixels == textSize_) return;
   textSize_ = pixels;
   font_.reset();
 }
 
 void Graphics::TextFont(const std::string& family) {
+  if (family == textFont_) return;
   textFont_ = family;
   font_.reset();
 }

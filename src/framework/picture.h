@@ -53,6 +53,10 @@ private:
 // picture beyond 32767 pixels on a side or 1 GiB of pixels counts as memory short.
 Ref<Picture> NewPicture(std::int32_t width, std::int32_t height, std::int32_t depth);
 
+// How many pictures NewPicture has made since the program started (tests and benchmarks read
+// it to see that a repeated drawing allocates nothing).
+std::int64_t PicturesMade();
+
 // Framework only: a picture holding a copy of image, laid over white where image has
 // transparency; nil when image is null or memory is short.
 Ref<Picture> PictureFromImage(const QImage& image, std::int32_t depth);

@@ -46,25 +46,40 @@ void SetTitelFont(fw::Graphics& graphics, const fw::ScreenInfo& screen) {
 }  // namespace
 
 void cPatternCanvas::MakeTitel(std::int32_t screenIndex, const std::string& kind) {
-  std::vector<std::string> lines;
+  BuildTitel(screenIndex, kind, true);
+}
+
+// The lines and the picture are kept while the text and the screen stay the same, so that a
+// pattern painted again measures and draws nothing.
+void cPatternCanvas::BuildTitel(std::int32_t screenIndex, const std::string& kind, bool picture) {
   HideTitel();
 
   const fw::ScreenInfo screen = ScreenOf(screenIndex);
-  const fw::Ref<fw::Picture> measure = fw::NewPicture(Int(screen.Width / 2.0), Int(screen.Height / 15.0), screen.Depth);
-  if (!measure) {
-    // Without a new title the previous pattern's title would be shown over this one.
-    Titel = nullptr;
-    fw::MsgBox(Localization::NotEnoughMem());
-    return;
+  const TitelKey key{HelpText(kind), screen.Width, screen.Height, screen.Depth};
+  if (!(titelLayout_ && titelLayout_->key == key)) {
+    titelLayout_.reset();
+    const fw::Ref<fw::Picture> measure =
+        fw::NewPicture(Int(screen.Width / 2.0), Int(screen.Height / 15.0), screen.Depth);
+    if (!measure) {
+      // Without a new title the previous pattern's title would be shown over this one.
+      Titel = nullptr;
+      titelDrawnFor_.reset();
+      fw::MsgBox(Localization::NotEnoughMem());
+      return;
+    }
+    fw::Graphics& mg = *measure->Graphics();
+    SetTitelFont(mg, screen);
+    TitelLayout layout{key, mg.TextHeight(), {}};
+    SplitLine(key.text, mg, layout.lines);
+    titelLayout_ = std::move(layout);
   }
-  fw::Graphics& mg = *measure->Graphics();
-  SetTitelFont(mg, screen);
-  const std::int32_t L = mg.TextHeight();
-
-  SplitLine(HelpText(kind), mg, lines);
+  const std::vector<std::string>& lines = titelLayout_->lines;
   const auto n = static_cast<std::int32_t>(lines.size());
+  const std::int32_t L = titelLayout_->lineHeight;
   Globals::TitelDuration = n * 120;
+  if (!picture || (Titel && titelDrawnFor_ == key)) return;
 
+  titelDrawnFor_.reset();
   TitelSprite = fw::New<fw::Sprite>();
   Titel = fw::NewPicture(Int(screen.Width / 2.0), L * (n + 1), screen.Depth);
   if (!Titel) {
@@ -88,6 +103,7 @@ void cPatternCanvas::MakeTitel(std::int32_t screenIndex, const std::string& kind
   Titel->Transparent(1);
   // Assigned again so that the sprite shows the text drawn after the first assignment.
   TitelSprite->Image(Titel);
+  titelDrawnFor_ = key;
 }
 
 void cPatternCanvas::SplitLine(const std::string& text, fw::Graphics& graphics, std::vector<std::string>& lines) {
