@@ -174,12 +174,18 @@ Run& TheRun() {
   return run;
 }
 
-// Make plus the repaint of the whole window until its pixels are flushed.
+// Make plus the repaint of the whole window until its pixels are flushed, coming from another
+// kind as a run does (so the help title is new at every step).
 void RunStep(benchmark::State& state, std::string kind, bool help) {
   SetOptionsForTesting(OptionsForTesting{help});
   Run& run = TheRun();
-  run.Step("ColBlack");
-  for (auto _ : state) run.Step(kind);
+  const std::string before = kind == "ColBlack" ? "ColWhite" : "ColBlack";
+  for (auto _ : state) {
+    state.PauseTiming();
+    run.Step(before);
+    state.ResumeTiming();
+    run.Step(kind);
+  }
   SetOptionsForTesting(std::nullopt);
 }
 

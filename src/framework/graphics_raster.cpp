@@ -13,6 +13,8 @@ namespace {
 
 using Wide = __int128;
 
+constexpr std::size_t kNarrow = 8;             // pixels
+constexpr std::int64_t kBand = 256;             // rows whose columns are gathered at once
 constexpr std::size_t kStringStoreFrom = 256;  // pixels; below it the store's start-up costs more
 
 // floor(sqrt(v)) for v below 2^63.
@@ -62,7 +64,51 @@ void Fill(QImage& image, std::int64_t x0, std::int64_t y0, std::int64_t x1, std:
     FillPixels(reinterpret_cast<std::uint32_t*>(row), width * rows, pixel);
     return;
   }
+  // Narrow columns (vertical lines, the sides of frames) are stored pixel by pixel: a call
+  // per row would cost more than the pixels.
+  if (width <= kNarrow) {
+    for (std::size_t r = 0; r < rows; ++r, row += stride) {
+      auto* p = reinterpret_cast<std::uint32_t*>(row);
+      for (std::size_t i = 0; i < width; ++i) p[i] = pixel;
+    }
+    return;
+  }
   for (std::size_t r = 0; r < rows; ++r, row += stride) FillPixels(reinterpret_cast<std::uint32_t*>(row), width, pixel);
+}
+
+void FillColumns(QImage& image, const std::vector<Box>& boxes) {
+  if (boxes.empty()) return;
+  std::int64_t top = boxes.front().y0, bottom = boxes.front().y1;
+  for (const Box& b : boxes) {
+    top = std::min(top, b.y0);
+    bottom = std::max(bottom, b.y1);
+  }
+  const std::size_t stride = static_cast<std::size_t>(image.bytesPerLine());
+  uchar* const bits = image.bits();
+  // The boxes that reach into a band, in their order, with the rows they cover there.
+  struct Part {
+    std::int32_t x0, x1, y0, y1;
+    std::uint32_t pixel;
+  };
+  std::vector<Part> band;
+  for (std::int64_t bandTop = top; bandTop < bottom; bandTop += kBand) {
+    const std::int64_t bandEnd = std::min(bandTop + kBand, bottom);
+    band.clear();
+    for (const Box& b : boxes) {
+      if (b.y1 <= bandTop || b.y0 >= bandEnd) continue;
+      band.push_back({static_cast<std::int32_t>(b.x0), static_cast<std::int32_t>(b.x1),
+                      static_cast<std::int32_t>(std::max(b.y0, bandTop)), static_cast<std::int32_t>(std::min(b.y1, bandEnd)),
+                      0xFF000000u | b.rgb});
+    }
+    for (std::int64_t y = bandTop; y < bandEnd; ++y) {
+      auto* line = reinterpret_cast<std::uint32_t*>(bits + static_cast<std::size_t>(y) * stride);
+      for (const Part& p : band) {
+        if (y < p.y0 || y >= p.y1) continue;
+        line[p.x0] = p.pixel;
+        for (std::int32_t x = p.x0 + 1; x < p.x1; ++x) line[x] = p.pixel;
+      }
+    }
+  }
 }
 
 // A pixel belongs to the ellipse when its centre does: in doubled coordinates about the box's

@@ -98,13 +98,19 @@ void Graphics::DrawTextLine(const std::string& text, std::int64_t x, std::int64_
   const QFontMetrics metrics(font, image_.get());
   const std::int64_t reach = 2 * std::int64_t{metrics.height()};
   if (x >= Width() || y - reach >= Height() || y + reach < 0) return;
-  QPainter painter(image_.get());
-  painter.setRenderHint(QPainter::TextAntialiasing);
+  DrawColumns();
+  if (!textPainter_) {
+    textPainter_ = std::make_unique<QPainter>(image_.get());
+    textPainter_->setRenderHint(QPainter::TextAntialiasing);
+  }
+  QPainter& painter = *textPainter_;
   painter.setFont(font);
   painter.setPen(QColor::fromRgb(foreColor_.rgb));
-  painter.translate(static_cast<double>(x), static_cast<double>(y));
+  painter.setTransform(QTransform::fromTranslate(static_cast<double>(x), static_cast<double>(y)));
   if (squeeze < 1.0) painter.scale(squeeze, 1.0);
   painter.drawText(QPointF(0, 0), ToQt(text));
 }
+
+void Graphics::EndText() { textPainter_.reset(); }
 
 }  // namespace fw

@@ -33,6 +33,16 @@ Picture::~Picture() = default;
 std::int32_t Picture::Width() const { return image_->width(); }
 std::int32_t Picture::Height() const { return image_->height(); }
 
+const QImage& Picture::Image() const {
+  if (graphics_) graphics_->Settle();
+  return *image_;
+}
+
+QImage& Picture::Image() {
+  if (graphics_) graphics_->Settle();
+  return *image_;
+}
+
 Ref<fw::Graphics> Picture::Graphics() {
   if (!graphics_) graphics_ = New<fw::Graphics>(image_);
   return graphics_;

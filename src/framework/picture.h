@@ -38,8 +38,9 @@ public:
   void Transparent(std::int32_t value) { transparent_ = value; }
 
   // Framework only: the pixels, for the widgets and the sprite surface.
-  const QImage& Image() const { return *image_; }
-  QImage& Image() { return *image_; }
+  // Whatever its graphics still holds back is drawn first.
+  const QImage& Image() const;
+  QImage& Image();
 
 private:
   std::shared_ptr<QImage> image_;  // shared with the Graphics, which may outlive the picture

@@ -33,12 +33,11 @@ protected:
                      QPoint(static_cast<int>(std::ceil((r.right() + 1) * s)) - 1,
                             static_cast<int>(std::ceil((r.bottom() + 1) * s)) - 1));
     painter.setClipRect(area);
-    painter.fillRect(area, Qt::black);
-    if (owner_.backdrop_) {
-      const QImage& back = owner_.backdrop_->Image();
-      const QRect source = area.intersected(back.rect());
-      if (!source.isEmpty()) painter.drawImage(source.topLeft(), back, source);
-    }
+    // Black only where the backdrop does not reach: its pixels are opaque.
+    const QImage* back = owner_.backdrop_ ? &owner_.backdrop_->Image() : nullptr;
+    const QRect source = back ? area.intersected(back->rect()) : QRect();
+    if (source != area) painter.fillRect(area, Qt::black);
+    if (!source.isEmpty()) painter.drawImage(source.topLeft(), *back, source);
     for (const auto& sprite : owner_.sprites_) {
       if (!sprite->image_) continue;
       const QImage& pixels = sprite->Pixels();
@@ -64,19 +63,26 @@ void Sprite::Close() {
 }
 
 const QImage& Sprite::Pixels() {
-  if (pixelsStale_ || !pixels_) {
+  // Made again when anything they come from has changed since: a picture drawn into changes
+  // its cache key.
+  const bool masked = image_->HasMask();
+  const PixelsSource from{image_->Image().cacheKey(), masked ? image_->Mask()->Image().cacheKey() : 0,
+                          image_->Transparent()};
+  if (pixelsStale_ || !pixels_ || !(from == pixelsFrom_)) {
     pixelsStale_ = false;
+    pixelsFrom_ = from;
     QImage out = image_->Image().convertToFormat(QImage::Format_ARGB32);
-    const bool masked = image_->HasMask();
     const QImage* mask = masked ? &image_->Mask()->Image() : nullptr;
     const bool whiteOut = !masked && image_->Transparent() == 1;
     if (masked || whiteOut) {
-      for (int y = 0; y < out.height(); ++y) {
+      const int width = out.width(), height = out.height();
+      const int maskWidth = mask ? mask->width() : 0, maskHeight = mask ? mask->height() : 0;
+      for (int y = 0; y < height; ++y) {
         auto* row = reinterpret_cast<QRgb*>(out.scanLine(y));
-        const auto* mrow = mask && y < mask->height() ? reinterpret_cast<const QRgb*>(mask->constScanLine(y)) : nullptr;
-        for (int x = 0; x < out.width(); ++x) {
+        const auto* mrow = mask && y < maskHeight ? reinterpret_cast<const QRgb*>(mask->constScanLine(y)) : nullptr;
+        for (int x = 0; x < width; ++x) {
           int alpha = 255;
-          if (mrow) alpha = x < mask->width() ? 255 - qGray(mrow[x]) : 0;
+          if (mrow) alpha = x < maskWidth ? 255 - qGray(mrow[x]) : 0;
           else if ((row[x] & 0xFFFFFFu) == 0xFFFFFFu) alpha = 0;
           row[x] = qRgba(qRed(row[x]), qGreen(row[x]), qBlue(row[x]), alpha);
         }
@@ -121,7 +127,6 @@ void SpriteSurface::Attach(const Ref<Sprite>& sprite) {
   if (sprite->surface_ == this) return;
   if (sprite->surface_) sprite->surface_->Detach(*sprite);
   sprite->surface_ = this;
-  sprite->pixelsStale_ = true;
   sprite->redrawDue_ = true;
   sprites_.push_back(sprite);
   Flush();
