@@ -62,6 +62,7 @@ private:
   };
   std::optional<TitelLayout> titelLayout_;
   std::optional<TitelKey> titelDrawnFor_;  // what Titel shows
+  fw::Ref<fw::Picture> titelMeasure_;       // measures the lines; kept for the next title
 
   // The screen of that index; one that has gone (or never was) reads as a screen as large as
   // the canvas, with the first screen's depth, so that nothing throws while screens change.

@@ -38,6 +38,10 @@ fw::String HelpText(const std::string& kind) {
   return {};
 }
 
+bool SameSize(const fw::Ref<fw::Picture>& picture, std::int32_t width, std::int32_t height, std::int32_t depth) {
+  return picture && picture->Width() == width && picture->Height() == height && picture->Depth() == depth;
+}
+
 void SetTitelFont(fw::Graphics& graphics, const fw::ScreenInfo& screen) {
   graphics.TextSize(Int(screen.Height / 30.0));
   graphics.TextFont("System");
@@ -58,8 +62,9 @@ void cPatternCanvas::BuildTitel(std::int32_t screenIndex, const std::string& kin
   const TitelKey key{HelpText(kind), screen.Width, screen.Height, screen.Depth};
   if (!(titelLayout_ && titelLayout_->key == key)) {
     titelLayout_.reset();
-    const fw::Ref<fw::Picture> measure =
-        fw::NewPicture(Int(screen.Width / 2.0), Int(screen.Height / 15.0), screen.Depth);
+    const std::int32_t mw = Int(screen.Width / 2.0), mh = Int(screen.Height / 15.0);
+    if (!SameSize(titelMeasure_, mw, mh, screen.Depth)) titelMeasure_ = fw::NewPicture(mw, mh, screen.Depth);
+    const fw::Ref<fw::Picture>& measure = titelMeasure_;
     if (!measure) {
       // Without a new title the previous pattern's title would be shown over this one.
       Titel = nullptr;
@@ -80,13 +85,22 @@ void cPatternCanvas::BuildTitel(std::int32_t screenIndex, const std::string& kin
   if (!picture || (Titel && titelDrawnFor_ == key)) return;
 
   titelDrawnFor_.reset();
-  TitelSprite = fw::New<fw::Sprite>();
-  Titel = fw::NewPicture(Int(screen.Width / 2.0), L * (n + 1), screen.Depth);
+  // A title of the same size is drawn into the picture of the last one, white again first.
+  const std::int32_t tw = Int(screen.Width / 2.0), th = L * (n + 1);
+  // The sprite stays, so that its pixels keep their memory from one title to the next.
+  const bool again = TitelSprite && SameSize(Titel, tw, th, screen.Depth);
+  if (!TitelSprite) TitelSprite = fw::New<fw::Sprite>();
+  if (!again) Titel = fw::NewPicture(tw, th, screen.Depth);
   if (!Titel) {
+    TitelSprite->Image(nullptr);
     fw::MsgBox(Localization::NotEnoughMem());
     return;
   }
   fw::Graphics& tg = *Titel->Graphics();
+  if (again) {
+    tg.ForeColor(0xFFFFFF);
+    tg.FillRect(0, 0, tw, th);
+  }
   SetTitelFont(tg, screen);
   TitelSprite->Image(Titel);
 
