@@ -9,10 +9,6 @@
 
 namespace fw {
 
-Graphics::Graphics(std::shared_ptr<QImage> image) : image_(std::move(image)) {}
-
-Graphics::~Graphics() { Settle(); }
-
 namespace {
 
 constexpr std::int64_t kNarrow = 8;        // pixels: a column at most this wide may wait

@@ -113,7 +113,13 @@ private:
   std::int32_t penHeight_ = 1;
   std::int32_t textSize_ = 0;
   std::string textFont_ = "System";
-  mutable std::unique_ptr<QFont> font_;  // made from textFont_ and textSize_ when first needed
+  // The font and its metrics, made from textFont_ and textSize_ when first needed; serial
+  // tells one face from the next, so that the text painter takes a new font only when it is one.
+  struct Face;
+  mutable std::unique_ptr<Face> face_;
+  mutable std::uint64_t faceSerial_ = 0;
+  std::uint64_t painterFace_ = 0;
+  std::uint32_t painterColor_ = 0xFFFFFFFFu;  // no colour: the painter has none of ours yet
 };
 
 }  // namespace fw
