@@ -2,39 +2,93 @@
 
 #include <QFont>
 #include <QImage>
+#include <QPainter>
 
 #include "framework/graphics_raster.h"
 #include "framework/picture.h"
 
 namespace fw {
 
-Graphics::Graphics(std::shared_ptr<QImage> image) : image_(std::move(image)) {}
+namespace {
 
-Graphics::~Graphics() = default;
+constexpr std::int64_t kNarrow = 8;        // pixels: a column at most this wide may wait
+constexpr std::int64_t kTall = 64;         // rows: a shorter column is drawn at once
+constexpr std::size_t kMostWaiting = 4096;
+
+bool Meet(std::int64_t ax0, std::int64_t ay0, std::int64_t ax1, std::int64_t ay1, std::int64_t bx0, std::int64_t by0,
+          std::int64_t bx1, std::int64_t by1) {
+  return ax0 < bx1 && bx0 < ax1 && ay0 < by1 && by0 < ay1;
+}
+
+}  // namespace
+
+void Graphics::Settle() {
+  EndText();
+  DrawColumns();
+}
+
+void Graphics::Area(std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y1) {
+  EndText();
+  const std::uint32_t rgb = foreColor_.rgb;
+  x0 = std::max<std::int64_t>(x0, 0);
+  y0 = std::max<std::int64_t>(y0, 0);
+  x1 = std::min<std::int64_t>(x1, image_->width());
+  y1 = std::min<std::int64_t>(y1, image_->height());
+  if (x0 >= x1 || y0 >= y1) return;
+  if (x1 - x0 <= kNarrow && y1 - y0 >= kTall) {
+    if (columns_.size() >= kMostWaiting) DrawColumns();
+    columns_.push_back({x0, y0, x1, y1, rgb});
+    return;
+  }
+  for (const raster::Box& c : columns_) {
+    if (Meet(x0, y0, x1, y1, c.x0, c.y0, c.x1, c.y1)) {
+      DrawColumns();
+      break;
+    }
+  }
+  raster::Fill(*image_, x0, y0, x1, y1, rgb);
+}
+
+void Graphics::DrawColumns() {
+  raster::FillColumns(*image_, columns_);
+  columns_.clear();
+}
 
 std::int32_t Graphics::Width() const { return image_->width(); }
 std::int32_t Graphics::Height() const { return image_->height(); }
 
 void Graphics::FillRect(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height) {
   if (width < 1 || height < 1) return;
-  raster::Fill(*image_, x, y, std::int64_t{x} + width, std::int64_t{y} + height, foreColor_.rgb);
+  Area(x, y, std::int64_t{x} + width, std::int64_t{y} + height);
 }
 
+// Four rectangles: the top and bottom bands across the whole width, then the sides between
+// them (or everything, once the pen is thicker than half the rectangle).
 void Graphics::DrawRect(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height) {
   if (width < 1 || height < 1 || penWidth_ < 1 || penHeight_ < 1) return;
-  const auto whole = [width](std::int64_t) { return raster::Span{0, width - 1}; };
-  raster::OutlineShape(*image_, x, y, height, penWidth_, penHeight_, whole, foreColor_.rgb);
+  const std::int64_t left = x, top = y, right = left + width, bottom = top + height;
+  const std::int64_t pw = penWidth_, ph = penHeight_;
+  if (2 * ph >= height || 2 * pw >= width) {
+    Area(left, top, right, bottom);
+    return;
+  }
+  Area(left, top, right, top + ph);
+  Area(left, bottom - ph, right, bottom);
+  Area(left, top + ph, left + pw, bottom - ph);
+  Area(right - pw, top + ph, right, bottom - ph);
 }
 
 void Graphics::FillOval(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height) {
   if (width < 1 || height < 1) return;
   const auto row = [width, height](std::int64_t j) { return raster::OvalRow(width, height, j); };
+  Settle();
   raster::FillShape(*image_, x, y, height, row, foreColor_.rgb);
 }
 
 void Graphics::DrawOval(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height) {
   if (width < 1 || height < 1 || penWidth_ < 1 || penHeight_ < 1) return;
   const auto row = [width, height](std::int64_t j) { return raster::OvalRow(width, height, j); };
+  Settle();
   raster::OutlineShape(*image_, x, y, height, penWidth_, penHeight_, row, foreColor_.rgb);
 }
 
@@ -42,6 +96,7 @@ void Graphics::FillRoundRect(std::int32_t x, std::int32_t y, std::int32_t width,
                              std::int32_t ovalWidth, std::int32_t ovalHeight) {
   if (width < 1 || height < 1) return;
   const auto row = [=](std::int64_t j) { return raster::RoundRectRow(width, height, ovalWidth, ovalHeight, j); };
+  Settle();
   raster::FillShape(*image_, x, y, height, row, foreColor_.rgb);
 }
 
@@ -49,6 +104,7 @@ void Graphics::DrawRoundRect(std::int32_t x, std::int32_t y, std::int32_t width,
                              std::int32_t ovalWidth, std::int32_t ovalHeight) {
   if (width < 1 || height < 1 || penWidth_ < 1 || penHeight_ < 1) return;
   const auto row = [=](std::int64_t j) { return raster::RoundRectRow(width, height, ovalWidth, ovalHeight, j); };
+  Settle();
   raster::OutlineShape(*image_, x, y, height, penWidth_, penHeight_, row, foreColor_.rgb);
 }
 
@@ -68,6 +124,7 @@ std::uint32_t Blend(std::uint32_t over, std::uint32_t under, std::uint32_t opaci
 
 void Graphics::DrawPicture(const Ref<Picture>& picture, std::int32_t x, std::int32_t y) {
   Picture& source = *picture;
+  Settle();
   // Copies share the pixels until one side writes, so drawing a picture into itself reads
   // the pixels as they were before.
   const QImage pixels = source.Image();

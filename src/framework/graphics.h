@@ -17,16 +17,21 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "framework/color.h"
 #include "framework/ref.h"
 
 class QFont;
 class QImage;
+class QPainter;
 
 namespace fw {
 
 class Picture;
+namespace raster {
+struct Box;
+}
 
 class Graphics {
 public:
@@ -84,17 +89,37 @@ public:
   // NilObjectException.
   void DrawPicture(const Ref<Picture>& picture, std::int32_t x, std::int32_t y);
 
+  // Framework only: finishes what waits to be drawn (narrow columns, an open text painter).
+  // The picture calls it before anyone reads its pixels.
+  void Settle();
+
 private:
   const QFont& Font() const;
   void DrawTextLine(const std::string& text, std::int64_t x, std::int64_t y, double squeeze);
 
+  // Every verb sets its pixels through Area. A tall column a few pixels wide (a vertical line,
+  // the side of a frame) waits, and the waiting columns are drawn together a band of rows at a
+  // time: one column after another down the whole picture would fetch every row's cache line
+  // again for each column. A fill that meets no waiting column need not wait for them.
+  void Area(std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y1);
+  void DrawColumns();
+  void EndText();
+
   std::shared_ptr<QImage> image_;
+  std::vector<raster::Box> columns_;
+  std::unique_ptr<QPainter> textPainter_;  // kept open from one string to the next
   Color foreColor_;
   std::int32_t penWidth_ = 1;
   std::int32_t penHeight_ = 1;
   std::int32_t textSize_ = 0;
   std::string textFont_ = "System";
-  mutable std::unique_ptr<QFont> font_;  // made from textFont_ and textSize_ when first needed
+  // The font and its metrics, made from textFont_ and textSize_ when first needed; serial
+  // tells one face from the next, so that the text painter takes a new font only when it is one.
+  struct Face;
+  mutable std::unique_ptr<Face> face_;
+  mutable std::uint64_t faceSerial_ = 0;
+  std::uint64_t painterFace_ = 0;
+  std::uint32_t painterColor_ = 0xFFFFFFFFu;  // no colour: the painter has none of ours yet
 };
 
 }  // namespace fw

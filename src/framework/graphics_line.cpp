@@ -48,10 +48,10 @@ void Graphics::DrawLine(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::
   const std::int64_t ph = penHeight_;
   std::int64_t ax = x1, ay = y1, bx = x2, by = y2;
   if (ax == bx || ay == by) {
-    raster::Fill(*image_, std::min(ax, bx), std::min(ay, by), std::max(ax, bx) + pw, std::max(ay, by) + ph,
-                 foreColor_.rgb);
+    Area(std::min(ax, bx), std::min(ay, by), std::max(ax, bx) + pw, std::max(ay, by) + ph);
     return;
   }
+  Settle();
   const std::int64_t dx = ax < bx ? bx - ax : ax - bx;
   const std::int64_t dy = ay < by ? by - ay : ay - by;
   const bool xMajor = dx >= dy;

@@ -1,6 +1,11 @@
 #include "framework/graphics_raster.h"
 
+#if defined(__x86_64__)
+#include <emmintrin.h>
+#endif
+
 #include <cmath>
+#include <cstring>
 
 namespace fw::raster {
 
@@ -8,12 +13,36 @@ namespace {
 
 using Wide = __int128;
 
+constexpr std::size_t kNarrow = 8;             // pixels
+constexpr std::int64_t kBand = 256;             // rows whose columns are gathered at once
+constexpr std::size_t kStringStoreFrom = 256;  // pixels; below it the store's start-up costs more
+
 // floor(sqrt(v)) for v below 2^63.
 std::int64_t SquareRoot(std::int64_t v) {
   auto r = static_cast<std::int64_t>(std::sqrt(static_cast<long double>(v)));
   while (static_cast<Wide>(r) * r > v) --r;
   while (static_cast<Wide>(r + 1) * (r + 1) <= v) ++r;
   return r;
+}
+
+// Sets n pixels from p on, at the speed of memset: memset itself where the four bytes are
+// alike; else, on x86-64, the string store of 4-byte words for longer runs (what memset does
+// for bytes) and 16-byte stores for short ones.
+void FillPixels(std::uint32_t* p, std::size_t n, std::uint32_t pixel) {
+  const std::uint32_t low = pixel & 0xFF;
+  if (pixel == low * 0x01010101u) {
+    std::memset(p, static_cast<int>(low), n * 4);
+    return;
+  }
+#if defined(__x86_64__) && defined(__GNUC__)
+  if (n >= kStringStoreFrom) {
+    asm volatile("rep stosl" : "+D"(p), "+c"(n) : "a"(pixel) : "memory");
+    return;
+  }
+  const __m128i four = _mm_set1_epi32(static_cast<int>(pixel));
+  for (; n >= 4; n -= 4, p += 4) _mm_storeu_si128(reinterpret_cast<__m128i*>(p), four);
+#endif
+  for (; n > 0; --n) *p++ = pixel;
 }
 
 }  // namespace
@@ -25,9 +54,60 @@ void Fill(QImage& image, std::int64_t x0, std::int64_t y0, std::int64_t x1, std:
   y1 = std::min<std::int64_t>(y1, image.height());
   if (x0 >= x1 || y0 >= y1) return;
   const std::uint32_t pixel = 0xFF000000u | rgb;
-  for (std::int64_t py = y0; py < y1; ++py) {
-    auto* line = reinterpret_cast<std::uint32_t*>(image.scanLine(static_cast<int>(py)));
-    std::fill(line + x0, line + x1, pixel);
+  // bits() once: scanLine() checks for shared pixels on every call.
+  const std::size_t stride = static_cast<std::size_t>(image.bytesPerLine());
+  auto* row = image.bits() + static_cast<std::size_t>(y0) * stride + static_cast<std::size_t>(x0) * 4;
+  const auto width = static_cast<std::size_t>(x1 - x0);
+  const auto rows = static_cast<std::size_t>(y1 - y0);
+  // Whole rows of a picture without padding are one run of pixels.
+  if (width * 4 == stride) {
+    FillPixels(reinterpret_cast<std::uint32_t*>(row), width * rows, pixel);
+    return;
+  }
+  // Narrow columns (vertical lines, the sides of frames) are stored pixel by pixel: a call
+  // per row would cost more than the pixels.
+  if (width <= kNarrow) {
+    for (std::size_t r = 0; r < rows; ++r, row += stride) {
+      auto* p = reinterpret_cast<std::uint32_t*>(row);
+      for (std::size_t i = 0; i < width; ++i) p[i] = pixel;
+    }
+    return;
+  }
+  for (std::size_t r = 0; r < rows; ++r, row += stride) FillPixels(reinterpret_cast<std::uint32_t*>(row), width, pixel);
+}
+
+void FillColumns(QImage& image, const std::vector<Box>& boxes) {
+  if (boxes.empty()) return;
+  std::int64_t top = boxes.front().y0, bottom = boxes.front().y1;
+  for (const Box& b : boxes) {
+    top = std::min(top, b.y0);
+    bottom = std::max(bottom, b.y1);
+  }
+  const std::size_t stride = static_cast<std::size_t>(image.bytesPerLine());
+  uchar* const bits = image.bits();
+  // The boxes that reach into a band, in their order, with the rows they cover there.
+  struct Part {
+    std::int32_t x0, x1, y0, y1;
+    std::uint32_t pixel;
+  };
+  std::vector<Part> band;
+  for (std::int64_t bandTop = top; bandTop < bottom; bandTop += kBand) {
+    const std::int64_t bandEnd = std::min(bandTop + kBand, bottom);
+    band.clear();
+    for (const Box& b : boxes) {
+      if (b.y1 <= bandTop || b.y0 >= bandEnd) continue;
+      band.push_back({static_cast<std::int32_t>(b.x0), static_cast<std::int32_t>(b.x1),
+                      static_cast<std::int32_t>(std::max(b.y0, bandTop)), static_cast<std::int32_t>(std::min(b.y1, bandEnd)),
+                      0xFF000000u | b.rgb});
+    }
+    for (std::int64_t y = bandTop; y < bandEnd; ++y) {
+      auto* line = reinterpret_cast<std::uint32_t*>(bits + static_cast<std::size_t>(y) * stride);
+      for (const Part& p : band) {
+        if (y < p.y0 || y >= p.y1) continue;
+        line[p.x0] = p.pixel;
+        for (std::int32_t x = p.x0 + 1; x < p.x1; ++x) line[x] = p.pixel;
+      }
+    }
   }
 }
 

@@ -5,11 +5,21 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <vector>
 
 namespace fw::raster {
 
 // Sets the pixels x0 <= px < x1, y0 <= py < y1 that lie in the image.
 void Fill(QImage& image, std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y1, std::uint32_t rgb);
+
+// Clipped rectangles in one colour each, all inside the image, set in their order: row by
+// row (a band of rows at a time), so that many narrow columns cost what their pixels cost
+// rather than a fetch of every row's cache line per column.
+struct Box {
+  std::int64_t x0, y0, x1, y1;
+  std::uint32_t rgb;
+};
+void FillColumns(QImage& image, const std::vector<Box>& boxes);
 
 // One row of a shape, as box-relative columns left..right (inclusive); empty when left > right.
 struct Span {

@@ -11,6 +11,8 @@
 
 #include <algorithm>
 
+#include "framework/graphics_raster.h"
+
 namespace fw {
 
 namespace {
@@ -25,30 +27,49 @@ QString ToQt(const std::string& text) { return QString::fromUtf8(text.data(), st
 
 }  // namespace
 
+// The font is made again only when its size or family really changes.
+struct Graphics::Face {
+  QFont font;
+  QFontMetrics metrics;
+  QFontMetricsF metricsF;
+};
+
+// Made and ended here, where a face is complete.
+Graphics::Graphics(std::shared_ptr<QImage> image) : image_(std::move(image)) {}
+
+Graphics::~Graphics() { Settle(); }
+
 void Graphics::TextSize(std::int32_t pixels) {
+  if (pixels == textSize_) return;
   textSize_ = pixels;
-  font_.reset();
+  face_.reset();
 }
 
 void Graphics::TextFont(const std::string& family) {
+  if (family == textFont_) return;
   textFont_ = family;
-  font_.reset();
+  face_.reset();
 }
 
 const QFont& Graphics::Font() const {
-  if (font_) return *font_;
+  if (face_) return face_->font;
   const QString family = textFont_ == "System" ? QGuiApplication::font().family() : ToQt(textFont_);
-  auto font = std::make_unique<QFont>(family);
-  font->setPixelSize(textSize_ > 0 ? std::min(textSize_, kMaxTextSize) : kDefaultTextSize);
-  font->setStyleStrategy(static_cast<QFont::StyleStrategy>(QFont::PreferAntialias | QFont::NoSubpixelAntialias));
-  font_ = std::move(font);
-  return *font_;
+  QFont font(family);
+  font.setPixelSize(textSize_ > 0 ? std::min(textSize_, kMaxTextSize) : kDefaultTextSize);
+  font.setStyleStrategy(static_cast<QFont::StyleStrategy>(QFont::PreferAntialias | QFont::NoSubpixelAntialias));
+  face_ = std::make_unique<Face>(Face{font, QFontMetrics(font, image_.get()), QFontMetricsF(font, image_.get())});
+  ++faceSerial_;
+  return face_->font;
 }
 
-std::int32_t Graphics::TextHeight() const { return QFontMetrics(Font(), image_.get()).lineSpacing(); }
+std::int32_t Graphics::TextHeight() const {
+  Font();
+  return face_->metrics.lineSpacing();
+}
 
 double Graphics::StringWidth(const std::string& text) const {
-  return QFontMetricsF(Font(), image_.get()).horizontalAdvance(ToQt(text));
+  Font();
+  return face_->metricsF.horizontalAdvance(ToQt(text));
 }
 
 void Graphics::DrawString(const std::string& text, std::int32_t x, std::int32_t y, std::int32_t wrapWidth,
@@ -92,16 +113,29 @@ void Graphics::DrawTextLine(const std::string& text, std::int64_t x, std::int64_
   if (text.empty()) return;
   if (x < -kFarOut || x > kFarOut || y < -kFarOut || y > kFarOut) return;
   const QFont& font = Font();
-  const QFontMetrics metrics(font, image_.get());
-  const std::int64_t reach = 2 * std::int64_t{metrics.height()};
+  const std::int64_t reach = 2 * std::int64_t{face_->metrics.height()};
   if (x >= Width() || y - reach >= Height() || y + reach < 0) return;
-  QPainter painter(image_.get());
-  painter.setRenderHint(QPainter::TextAntialiasing);
-  painter.setFont(font);
-  painter.setPen(QColor::fromRgb(foreColor_.rgb));
-  painter.translate(static_cast<double>(x), static_cast<double>(y));
+  DrawColumns();
+  if (!textPainter_) {
+    textPainter_ = std::make_unique<QPainter>(image_.get());
+    textPainter_->setRenderHint(QPainter::TextAntialiasing);
+    painterFace_ = 0;
+    painterColor_ = 0xFFFFFFFFu;
+  }
+  QPainter& painter = *textPainter_;
+  if (painterFace_ != faceSerial_) {
+    painter.setFont(font);
+    painterFace_ = faceSerial_;
+  }
+  if (painterColor_ != foreColor_.rgb) {
+    painter.setPen(QColor::fromRgb(foreColor_.rgb));
+    painterColor_ = foreColor_.rgb;
+  }
+  painter.setTransform(QTransform::fromTranslate(static_cast<double>(x), static_cast<double>(y)));
   if (squeeze < 1.0) painter.scale(squeeze, 1.0);
   painter.drawText(QPointF(0, 0), ToQt(text));
 }
+
+void Graphics::EndText() { textPainter_.reset(); }
 
 }  // namespace fw

@@ -16,6 +16,8 @@ namespace {
 constexpr std::int64_t kMaxSide = 32767;
 constexpr std::int64_t kMaxBytes = std::int64_t{1} << 30;
 
+std::int64_t picturesMade = 0;
+
 bool Affordable(std::int64_t width, std::int64_t height) {
   if (width < 1 || height < 1 || width > kMaxSide || height > kMaxSide) return false;
   return width * height * 4 <= kMaxBytes;
@@ -30,6 +32,16 @@ Picture::~Picture() = default;
 
 std::int32_t Picture::Width() const { return image_->width(); }
 std::int32_t Picture::Height() const { return image_->height(); }
+
+const QImage& Picture::Image() const {
+  if (graphics_) graphics_->Settle();
+  return *image_;
+}
+
+QImage& Picture::Image() {
+  if (graphics_) graphics_->Settle();
+  return *image_;
+}
 
 Ref<fw::Graphics> Picture::Graphics() {
   if (!graphics_) graphics_ = New<fw::Graphics>(image_);
@@ -47,11 +59,14 @@ Ref<Picture> NewPicture(std::int32_t width, std::int32_t height, std::int32_t de
     QImage image(width, height, QImage::Format_RGB32);
     if (image.isNull()) return nullptr;
     image.fill(0xFFFFFFFFu);
+    ++picturesMade;
     return New<Picture>(std::move(image), depth);
   } catch (const std::bad_alloc&) {
     return nullptr;
   }
 }
+
+std::int64_t PicturesMade() { return picturesMade; }
 
 Ref<Picture> PictureFromImage(const QImage& image, std::int32_t depth) {
   if (image.isNull() || !Affordable(image.width(), image.height())) return nullptr;

@@ -38,8 +38,9 @@ public:
   void Transparent(std::int32_t value) { transparent_ = value; }
 
   // Framework only: the pixels, for the widgets and the sprite surface.
-  const QImage& Image() const { return *image_; }
-  QImage& Image() { return *image_; }
+  // Whatever its graphics still holds back is drawn first.
+  const QImage& Image() const;
+  QImage& Image();
 
 private:
   std::shared_ptr<QImage> image_;  // shared with the Graphics, which may outlive the picture
@@ -52,6 +53,10 @@ private:
 // A new picture filled white. Nil when width or height is below 1 or memory is short; a
 // picture beyond 32767 pixels on a side or 1 GiB of pixels counts as memory short.
 Ref<Picture> NewPicture(std::int32_t width, std::int32_t height, std::int32_t depth);
+
+// How many pictures NewPicture has made since the program started (tests and benchmarks read
+// it to see that a repeated drawing allocates nothing).
+std::int64_t PicturesMade();
 
 // Framework only: a picture holding a copy of image, laid over white where image has
 // transparency; nil when image is null or memory is short.

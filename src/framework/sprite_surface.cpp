@@ -33,12 +33,11 @@ protected:
                      QPoint(static_cast<int>(std::ceil((r.right() + 1) * s)) - 1,
                             static_cast<int>(std::ceil((r.bottom() + 1) * s)) - 1));
     painter.setClipRect(area);
-    painter.fillRect(area, Qt::black);
-    if (owner_.backdrop_) {
-      const QImage& back = owner_.backdrop_->Image();
-      const QRect source = area.intersected(back.rect());
-      if (!source.isEmpty()) painter.drawImage(source.topLeft(), back, source);
-    }
+    // Black only where the backdrop does not reach: its pixels are opaque.
+    const QImage* back = owner_.backdrop_ ? &owner_.backdrop_->Image() : nullptr;
+    const QRect source = back ? area.intersected(back->rect()) : QRect();
+    if (source != area) painter.fillRect(area, Qt::black);
+    if (!source.isEmpty()) painter.drawImage(source.topLeft(), *back, source);
     for (const auto& sprite : owner_.sprites_) {
       if (!sprite->image_) continue;
       const QImage& pixels = sprite->Pixels();
@@ -64,22 +63,44 @@ void Sprite::Close() {
 }
 
 const QImage& Sprite::Pixels() {
-  if (pixelsStale_ || !pixels_) {
+  // Made again when anything they come from has changed since: a picture drawn into changes
+  // its cache key.
+  const bool masked = image_->HasMask();
+  const PixelsSource from{image_->Image().cacheKey(), masked ? image_->Mask()->Image().cacheKey() : 0,
+                          image_->Transparent()};
+  if (pixelsStale_ || !pixels_ || !(from == pixelsFrom_)) {
     pixelsStale_ = false;
-    QImage out = image_->Image().convertToFormat(QImage::Format_ARGB32);
-    const bool masked = image_->HasMask();
-    const QImage* mask = masked ? &image_->Mask()->Image() : nullptr;
-    const bool whiteOut = !masked && image_->Transparent() == 1;
-    if (masked || whiteOut) {
-      for (int y = 0; y < out.height(); ++y) {
-        auto* row = reinterpret_cast<QRgb*>(out.scanLine(y));
-        const auto* mrow = mask && y < mask->height() ? reinterpret_cast<const QRgb*>(mask->constScanLine(y)) : nullptr;
-        for (int x = 0; x < out.width(); ++x) {
-          int alpha = 255;
-          if (mrow) alpha = x < mask->width() ? 255 - qGray(mrow[x]) : 0;
-          else if ((row[x] & 0xFFFFFFu) == 0xFFFFFFu) alpha = 0;
-          row[x] = qRgba(qRed(row[x]), qGreen(row[x]), qBlue(row[x]), alpha);
-        }
+    pixelsFrom_ = from;
+    const QImage& in = image_->Image();
+    if (!masked) {
+      // Every pixel opaque, or clear where white is left out: premultiplied, clear is 0. The
+      // pixels of the last conversion are written over while the size stays.
+      const bool whiteOut = image_->Transparent() == 1;
+      const int width = in.width(), height = in.height();
+      const auto count = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
+      // The store only grows: a picture of another size (the next help title) needs no new memory.
+      if (pixelStore_.size() < count) pixelStore_.resize(count);
+      pixels_ = std::make_shared<QImage>(reinterpret_cast<uchar*>(pixelStore_.data()), width, height, width * 4,
+                                         QImage::Format_ARGB32_Premultiplied);
+      for (int y = 0; y < height; ++y) {
+        const auto* from = reinterpret_cast<const QRgb*>(in.constScanLine(y));
+        QRgb* to = pixelStore_.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(width);
+        for (int x = 0; x < width; ++x)
+          to[x] = whiteOut && (from[x] & 0xFFFFFFu) == 0xFFFFFFu ? 0u : (from[x] | 0xFF000000u);
+      }
+      return *pixels_;
+    }
+    QImage out = in.convertToFormat(QImage::Format_ARGB32);
+    const QImage& mask = image_->Mask()->Image();
+    const int width = out.width(), height = out.height();
+    const int maskWidth = mask.width(), maskHeight = mask.height();
+    for (int y = 0; y < height; ++y) {
+      auto* row = reinterpret_cast<QRgb*>(out.scanLine(y));
+      const auto* mrow = y < maskHeight ? reinterpret_cast<const QRgb*>(mask.constScanLine(y)) : nullptr;
+      for (int x = 0; x < width; ++x) {
+        int alpha = (row[x] & 0xFFFFFFu) == 0xFFFFFFu ? 0 : 255;
+        if (mrow) alpha = x < maskWidth ? 255 - qGray(mrow[x]) : 0;
+        row[x] = qRgba(qRed(row[x]), qGreen(row[x]), qBlue(row[x]), alpha);
       }
     }
     pixels_ = std::make_shared<QImage>(out.convertToFormat(QImage::Format_ARGB32_Premultiplied));
@@ -121,7 +142,6 @@ void SpriteSurface::Attach(const Ref<Sprite>& sprite) {
   if (sprite->surface_ == this) return;
   if (sprite->surface_) sprite->surface_->Detach(*sprite);
   sprite->surface_ = this;
-  sprite->pixelsStale_ = true;
   sprite->redrawDue_ = true;
   sprites_.push_back(sprite);
   Flush();

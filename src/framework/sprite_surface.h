@@ -45,7 +45,14 @@ private:
   Ref<Picture> image_;
   std::int32_t x_ = 0, y_ = 0;
   SpriteSurface* surface_ = nullptr;
-  std::shared_ptr<QImage> pixels_;
+  std::shared_ptr<QImage> pixels_;   // made when needed; unmasked ones lie in pixelStore_
+  std::vector<std::uint32_t> pixelStore_;
+  struct PixelsSource {
+    std::int64_t image = 0, mask = 0;
+    std::int32_t transparent = 0;
+    bool operator==(const PixelsSource&) const = default;
+  };
+  PixelsSource pixelsFrom_;
   bool pixelsStale_ = true;
   bool redrawDue_ = true;  // a new picture or a new surface, not yet redrawn
 };

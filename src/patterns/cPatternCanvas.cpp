@@ -1,6 +1,7 @@
 #include "patterns/cPatternCanvas.h"
 
 #include <algorithm>
+#include <set>
 
 #include "framework/clock.h"
 #include "framework/msgbox.h"
@@ -46,22 +47,53 @@ void cPatternCanvas::AllWhite() {
   g->DrawRect(0, 0, g->Width(), g->Height());
 }
 
+// The kinds whose drawing sets every pixel of the picture (plain fields, fields drawn over,
+// areas that tile it), so that a picture used again needs no white first. The colour shades
+// need a column of at least one pixel; the pumping effect and unknown kinds draw nothing.
+bool cPatternCanvas::PaintsEveryPixel(const std::string& kind, std::int32_t width) {
+  static const std::set<std::string, std::less<>> kCovering{
+      "ColWhite",       "MatchWhite",       "ColBlack",          "MatchBlack",           "ColRed",
+      "ColGreen",       "ColBlue",          "MatchGray25",       "MatchGray50",          "MatchGray75",
+      "GeoGeometry",    "GeoMargins",       "GeoConvergency",    "GeoResolution1",       "GeoResolution2",
+      "GeoClockPhase",  "GeoTracing",       "GeoInvTracing",     "ColGrayShades",        "VideoOverscan",
+      "VideoSmpteColAnalog", "VideoSmpteColDigital", "MatchGrayGraduations", "MatchRedGraduations",
+      "MatchGreenGraduations", "MatchBlueGraduations"};
+  if (kind == "ColColorShades") return width >= 10;
+  return kCovering.contains(kind);
+}
+
 void cPatternCanvas::Make(std::int32_t screenIndex, const std::string& kind) {
   Kind = kind;
 
   // A preview is made at its own size with screen 0's depth; a full-screen canvas at its screen's.
+  fw::ScreenInfo size = ScreenOf(screenIndex);
   if (Small) {
-    Backdrop(fw::NewPicture(Width(), Height(), ScreenOf(0).Depth));
-  } else {
-    const fw::ScreenInfo screen = ScreenOf(screenIndex);
-    Backdrop(fw::NewPicture(screen.Width, screen.Height, screen.Depth));
+    size.Width = Width();
+    size.Height = Height();
+    size.Depth = ScreenOf(0).Depth;
   }
+  // The picture of the last Make serves again while size and depth stay: a new one would cost
+  // its allocation and a white fill of every pixel on every paint.
+  const fw::Ref<fw::Picture> previous = Backdrop();
+  const bool reused = previous && previous->Width() == size.Width && previous->Height() == size.Height &&
+                      previous->Depth() == size.Depth;
+  if (!reused) Backdrop(fw::NewPicture(size.Width, size.Height, size.Depth));
   if (!Backdrop()) {
     fw::MsgBox(Localization::NotEnoughMem());
     return;
   }
 
   g = Backdrop()->Graphics();
+  if (reused) {
+    // As a new picture would come: white, with a graphics in its first state.
+    g->ForeColor(fw::Color());
+    g->TextFont("System");
+    if (!PaintsEveryPixel(kind, g->Width())) {
+      g->ForeColor(0xFFFFFF);
+      g->FillRect(0, 0, g->Width(), g->Height());
+      g->ForeColor(fw::Color());
+    }
+  }
   g->PenHeight(1);
   g->PenWidth(1);
   PenSizeFat = std::max(Int(g->Height() / 150.0), 1);
@@ -77,7 +109,8 @@ void cPatternCanvas::Make(std::int32_t screenIndex, const std::string& kind) {
   g->TextSize(Int(H / 80.0));
   if (!Small && g->TextSize() < 7) g->TextSize(7);
 
-  MakeTitel(screenIndex, kind);
+  // A title that will not be shown is only measured; the preview builds it while help is on.
+  BuildTitel(screenIndex, kind, ShowHelpIsOn());
   if (TitelSprite && Titel) {
     // Centred on the canvas in picture pixels: a preview's picture has the canvas's own size,
     // a full-screen canvas's that of its screen (also where the desktop scales the screen).

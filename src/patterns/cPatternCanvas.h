@@ -7,6 +7,7 @@
 // afresh; every quotient is taken in doubles, every other integer sum, difference and product
 // in 32-bit integers; Int truncates; u, xo, yo are the grid unit and offsets of the current Make.
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -44,6 +45,25 @@ protected:
   void Event_NextFrame() override;
 
 private:
+  // MakeTitel, with the picture made only when asked for; the lines and the duration always.
+  void BuildTitel(std::int32_t screenIndex, const std::string& kind, bool picture);
+  static bool PaintsEveryPixel(const std::string& kind, std::int32_t width);
+
+  // What a title was made from, and its lines for that.
+  struct TitelKey {
+    std::string text;
+    std::int32_t width, height, depth;
+    bool operator==(const TitelKey&) const = default;
+  };
+  struct TitelLayout {
+    TitelKey key;
+    std::int32_t lineHeight;
+    std::vector<std::string> lines;
+  };
+  std::optional<TitelLayout> titelLayout_;
+  std::optional<TitelKey> titelDrawnFor_;  // what Titel shows
+  fw::Ref<fw::Picture> titelMeasure_;       // measures the lines; kept for the next title
+
   // The screen of that index; one that has gone (or never was) reads as a screen as large as
   // the canvas, with the first screen's depth, so that nothing throws while screens change.
   fw::ScreenInfo ScreenOf(std::int32_t screenIndex) const;

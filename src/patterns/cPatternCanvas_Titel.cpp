@@ -38,6 +38,10 @@ fw::String HelpText(const std::string& kind) {
   return {};
 }
 
+bool SameSize(const fw::Ref<fw::Picture>& picture, std::int32_t width, std::int32_t height, std::int32_t depth) {
+  return picture && picture->Width() == width && picture->Height() == height && picture->Depth() == depth;
+}
+
 void SetTitelFont(fw::Graphics& graphics, const fw::ScreenInfo& screen) {
   graphics.TextSize(Int(screen.Height / 30.0));
   graphics.TextFont("System");
@@ -46,32 +50,57 @@ void SetTitelFont(fw::Graphics& graphics, const fw::ScreenInfo& screen) {
 }  // namespace
 
 void cPatternCanvas::MakeTitel(std::int32_t screenIndex, const std::string& kind) {
-  std::vector<std::string> lines;
+  BuildTitel(screenIndex, kind, true);
+}
+
+// The lines and the picture are kept while the text and the screen stay the same, so that a
+// pattern painted again measures and draws nothing.
+void cPatternCanvas::BuildTitel(std::int32_t screenIndex, const std::string& kind, bool picture) {
   HideTitel();
 
   const fw::ScreenInfo screen = ScreenOf(screenIndex);
-  const fw::Ref<fw::Picture> measure = fw::NewPicture(Int(screen.Width / 2.0), Int(screen.Height / 15.0), screen.Depth);
-  if (!measure) {
-    // Without a new title the previous pattern's title would be shown over this one.
-    Titel = nullptr;
-    fw::MsgBox(Localization::NotEnoughMem());
-    return;
+  const TitelKey key{HelpText(kind), screen.Width, screen.Height, screen.Depth};
+  if (!(titelLayout_ && titelLayout_->key == key)) {
+    titelLayout_.reset();
+    const std::int32_t mw = Int(screen.Width / 2.0), mh = Int(screen.Height / 15.0);
+    if (!SameSize(titelMeasure_, mw, mh, screen.Depth)) titelMeasure_ = fw::NewPicture(mw, mh, screen.Depth);
+    const fw::Ref<fw::Picture>& measure = titelMeasure_;
+    if (!measure) {
+      // Without a new title the previous pattern's title would be shown over this one.
+      Titel = nullptr;
+      titelDrawnFor_.reset();
+      fw::MsgBox(Localization::NotEnoughMem());
+      return;
+    }
+    fw::Graphics& mg = *measure->Graphics();
+    SetTitelFont(mg, screen);
+    TitelLayout layout{key, mg.TextHeight(), {}};
+    SplitLine(key.text, mg, layout.lines);
+    titelLayout_ = std::move(layout);
   }
-  fw::Graphics& mg = *measure->Graphics();
-  SetTitelFont(mg, screen);
-  const std::int32_t L = mg.TextHeight();
-
-  SplitLine(HelpText(kind), mg, lines);
+  const std::vector<std::string>& lines = titelLayout_->lines;
   const auto n = static_cast<std::int32_t>(lines.size());
+  const std::int32_t L = titelLayout_->lineHeight;
   Globals::TitelDuration = n * 120;
+  if (!picture || (Titel && titelDrawnFor_ == key)) return;
 
-  TitelSprite = fw::New<fw::Sprite>();
-  Titel = fw::NewPicture(Int(screen.Width / 2.0), L * (n + 1), screen.Depth);
+  titelDrawnFor_.reset();
+  // A title of the same size is drawn into the picture of the last one, white again first.
+  const std::int32_t tw = Int(screen.Width / 2.0), th = L * (n + 1);
+  // The sprite stays, so that its pixels keep their memory from one title to the next.
+  const bool again = TitelSprite && SameSize(Titel, tw, th, screen.Depth);
+  if (!TitelSprite) TitelSprite = fw::New<fw::Sprite>();
+  if (!again) Titel = fw::NewPicture(tw, th, screen.Depth);
   if (!Titel) {
+    TitelSprite->Image(nullptr);
     fw::MsgBox(Localization::NotEnoughMem());
     return;
   }
   fw::Graphics& tg = *Titel->Graphics();
+  if (again) {
+    tg.ForeColor(0xFFFFFF);
+    tg.FillRect(0, 0, tw, th);
+  }
   SetTitelFont(tg, screen);
   TitelSprite->Image(Titel);
 
@@ -88,6 +117,7 @@ void cPatternCanvas::MakeTitel(std::int32_t screenIndex, const std::string& kind
   Titel->Transparent(1);
   // Assigned again so that the sprite shows the text drawn after the first assignment.
   TitelSprite->Image(Titel);
+  titelDrawnFor_ = key;
 }
 
 void cPatternCanvas::SplitLine(const std::string& text, fw::Graphics& graphics, std::vector<std::string>& lines) {

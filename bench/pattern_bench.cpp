@@ -1,0 +1,312 @@
+// What a pattern costs, each figure beside its baselines in the same run: the memset floor
+// and a full FillRect of the same picture; Make of every kind (first after a size change and
+// repeated, help off and on); the animation frames; a step of a run up to the flushed pixels.
+// bench/ratios.py turns the JSON output into the table of bench/README.md.
+#include <QApplication>
+#include <QEvent>
+#include <QFont>
+#include <QImage>
+#include <QWidget>
+#include <unistd.h>
+
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/Globals.h"
+#include "framework/application.h"
+#include "framework/clock.h"
+#include "framework/msgbox.h"
+#include "framework/picture.h"
+#include "framework/screens.h"
+#include "framework/timer.h"
+#include "framework/window.h"
+#include "patterns/MainWindowOptions.h"
+#include "patterns/cPatternCanvas.h"
+#include "patterns/wPattern.h"
+
+namespace {
+
+constexpr const char* kKinds[] = {
+    "ColWhite",       "ColBlack",       "ColRed",         "ColGreen",         "ColBlue",
+    "ColGrayShades",  "ColColorShades", "GeoGeometry",    "GeoMargins",       "GeoConvergency",
+    "GeoResolution1", "GeoResolution2", "GeoPumpEffect",  "GeoClockPhase",    "GeoTracing",
+    "GeoInvTracing",  "MatchWhite",     "MatchGray25",    "MatchGray50",      "MatchGray75",
+    "MatchBlack",     "MatchGrayGraduations", "MatchRedGraduations", "MatchGreenGraduations",
+    "MatchBlueGraduations", "VideoSmpteColAnalog", "VideoSmpteColDigital", "VideoOverscan"};
+
+struct Size {
+  int width, height;
+};
+constexpr Size kSizes[] = {{1920, 1080}, {3840, 2160}};
+
+std::string SizeName(Size s) { return std::to_string(s.width) + "x" + std::to_string(s.height); }
+
+// A full-screen canvas on a window of its own, for a screen of the given size.
+struct Canvas {
+  explicit Canvas(Size s) : window(std::make_unique<fw::Window>()) {
+    Screen(s);
+    canvas = fw::New<cPatternCanvas>();
+    canvas->SetBounds(0, 0, s.width, s.height);
+    window->AddControl(canvas);
+  }
+  ~Canvas() {
+    canvas = nullptr;
+    window.reset();
+    fw::SetScreensForTesting(std::nullopt);
+  }
+  static void Screen(Size s) { fw::SetScreensForTesting(std::vector<fw::ScreenInfo>{{0, 0, s.width, s.height, 32, 1.0}}); }
+
+  std::unique_ptr<fw::Window> window;
+  fw::Ref<cPatternCanvas> canvas;
+};
+
+// ---- Baselines ---------------------------------------------------------------------------
+
+void Memset(benchmark::State& state, Size s) {
+  QImage image(s.width, s.height, QImage::Format_RGB32);
+  image.fill(0);
+  for (auto _ : state) {
+    std::memset(image.bits(), 0x5A, static_cast<std::size_t>(image.sizeInBytes()));
+    benchmark::ClobberMemory();
+  }
+  state.SetBytesProcessed(state.iterations() * image.sizeInBytes());
+}
+
+// A colour whose four bytes differ, so that no byte-wise shortcut applies. After each fill a
+// memset of the same bytes is timed apart (the counter Memset_ms): the floor, beside it.
+void FillRect(benchmark::State& state, Size s) {
+  const fw::Ref<fw::Picture> picture = fw::NewPicture(s.width, s.height, 32);
+  fw::Graphics& g = *picture->Graphics();
+  g.ForeColor(0x336699);
+  double floor = 0;
+  for (auto _ : state) {
+    g.FillRect(0, 0, s.width, s.height);
+    benchmark::ClobberMemory();
+    state.PauseTiming();
+    QImage& image = picture->Image();
+    const auto start = std::chrono::steady_clock::now();
+    std::memset(image.bits(), 0x5A, static_cast<std::size_t>(image.sizeInBytes()));
+    benchmark::ClobberMemory();
+    floor += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    state.ResumeTiming();
+  }
+  state.counters["Memset_ms"] = benchmark::Counter(floor * 1000, benchmark::Counter::kAvgIterations);
+  state.SetBytesProcessed(state.iterations() * picture->Image().sizeInBytes());
+}
+
+// ---- Make --------------------------------------------------------------------------------
+
+// Each Make is followed, untimed, by a full FillRect of the same picture in a colour of four
+// unlike bytes, timed apart: the baseline of its ratio, measured beside it and in the same
+// memory. Make draws every pixel again anyway.
+class Baseline {
+public:
+  void Fill(benchmark::State& state, cPatternCanvas& canvas) {
+    state.PauseTiming();
+    fw::Graphics& g = *canvas.Backdrop()->Graphics();
+    canvas.Backdrop()->Image();  // what Make held back is not the baseline's
+    g.ForeColor(0x336699);
+    const auto start = std::chrono::steady_clock::now();
+    g.FillRect(0, 0, g.Width(), g.Height());
+    canvas.Backdrop()->Image();  // nothing held back
+    seconds_ += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    state.ResumeTiming();
+  }
+  void Report(benchmark::State& state, std::int64_t picturesBefore) const {
+    state.counters["FillRect_ms"] = benchmark::Counter(seconds_ * 1000, benchmark::Counter::kAvgIterations);
+    state.counters["pictures"] = benchmark::Counter(static_cast<double>(fw::PicturesMade() - picturesBefore),
+                                                    benchmark::Counter::kAvgIterations);
+  }
+
+private:
+  double seconds_ = 0;
+};
+
+// The same kind again on the same screen, as a refreshed pattern window makes it.
+void MakeRepeated(benchmark::State& state, Size s, std::string kind, bool help) {
+  SetOptionsForTesting(OptionsForTesting{help});
+  Canvas c(s);
+  c.canvas->Make(0, kind);
+  Baseline baseline;
+  const std::int64_t before = fw::PicturesMade();
+  for (auto _ : state) {
+    c.canvas->Make(0, kind);
+    baseline.Fill(state, *c.canvas);
+  }
+  baseline.Report(state, before);
+  SetOptionsForTesting(std::nullopt);
+}
+
+// The first Make after the screen changed its size: a new picture, fresh from the allocator.
+void MakeAfterSizeChange(benchmark::State& state, Size s, std::string kind, bool help) {
+  SetOptionsForTesting(OptionsForTesting{help});
+  Canvas c(s);
+  const Size other{s.width / 2, s.height / 2};
+  Baseline baseline;
+  const std::int64_t before = fw::PicturesMade();
+  for (auto _ : state) {
+    state.PauseTiming();
+    Canvas::Screen(other);
+    c.canvas->Make(0, kind);
+    Canvas::Screen(s);
+    state.ResumeTiming();
+    c.canvas->Make(0, kind);
+    baseline.Fill(state, *c.canvas);
+  }
+  baseline.Report(state, before);
+  SetOptionsForTesting(std::nullopt);
+}
+
+// ---- Frames and steps on a shown window ---------------------------------------------------
+
+// Counts the canvas's paints, so that a step waits for its pixels to reach the backing store.
+class PaintCounter : public QObject {
+public:
+  int paints = 0;
+
+protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint) ++paints;
+    return false;
+  }
+};
+
+// The pattern window of a run on the offscreen platform's screen, shown full screen.
+struct Run {
+  Run() {
+    window = &wPattern();
+    window->FullScreen(true);
+    window->Show();
+    canvas = window->Find<cPatternCanvas>("cvPattern");
+    canvas->Widget()->installEventFilter(&counter);
+    Globals::PatternKind = "ColWhite";
+    WaitForPaint();
+  }
+  // Processes events until the canvas has painted (the backing store is flushed in the same
+  // pass), then stops the window's timer so that no frame runs between measurements.
+  void WaitForPaint() {
+    const int before = counter.paints;
+    for (int i = 0; i < 1000 && counter.paints == before; ++i) QCoreApplication::processEvents();
+    window->Find<fw::Timer>("tiRefresh")->Mode(0);
+  }
+  void Step(const std::string& kind) {
+    Globals::PatternKind = kind;
+    window->Refresh();
+    WaitForPaint();
+  }
+
+  class wPattern* window;
+  fw::Ref<cPatternCanvas> canvas;
+  PaintCounter counter;
+};
+
+Run& TheRun() {
+  static Run run;
+  return run;
+}
+
+// Make plus the repaint of the whole window until its pixels are flushed, coming from another
+// kind as a run does (so the help title is new at every step).
+void RunStep(benchmark::State& state, std::string kind, bool help) {
+  SetOptionsForTesting(OptionsForTesting{help});
+  Run& run = TheRun();
+  const std::string before = kind == "ColBlack" ? "ColWhite" : "ColBlack";
+  for (auto _ : state) {
+    state.PauseTiming();
+    run.Step(before);
+    state.ResumeTiming();
+    run.Step(kind);
+  }
+  SetOptionsForTesting(std::nullopt);
+}
+
+// Lets the window's first paint of the whole picture pass before the frames are measured.
+void Settle(cPatternCanvas& canvas) {
+  for (int i = 0; i < 10; ++i) {
+    canvas.Update();
+    QCoreApplication::processEvents();
+  }
+}
+
+// Animation frames on a shown canvas, each with the repaint it causes: a frame of the tracing
+// pattern (the sprite's two rectangles) or a toggle of the pumping effect (the whole picture,
+// forced at every frame).
+void Frames(benchmark::State& state, Size s, std::string kind) {
+  SetOptionsForTesting(OptionsForTesting{false});
+  Canvas c(s);
+  c.window->Widget()->resize(s.width, s.height);
+  c.window->Show();
+  c.canvas->Make(0, kind);
+  Settle(*c.canvas);
+  const bool pump = kind == "GeoPumpEffect";
+  for (auto _ : state) {
+    if (pump) c.canvas->time = fw::Ticks() - 1;
+    c.canvas->Update();
+    QCoreApplication::processEvents();
+  }
+  SetOptionsForTesting(std::nullopt);
+}
+
+void RegisterAll() {
+  for (const Size s : kSizes) {
+    benchmark::RegisterBenchmark(("Memset/" + SizeName(s)).c_str(), Memset, s);
+    benchmark::RegisterBenchmark(("FillRect/" + SizeName(s)).c_str(), FillRect, s);
+  }
+  for (const Size s : kSizes) {
+    for (const bool help : {false, true}) {
+      const std::string suffix = "/" + SizeName(s) + (help ? "/help" : "/nohelp");
+      for (const char* kind : kKinds) {
+        benchmark::RegisterBenchmark(("Make/" + std::string(kind) + suffix + "/repeated").c_str(), MakeRepeated, s,
+                                     kind, help);
+        benchmark::RegisterBenchmark(("Make/" + std::string(kind) + suffix + "/sizechange").c_str(),
+                                     MakeAfterSizeChange, s, kind, help);
+      }
+    }
+  }
+  for (const Size s : {Size{1024, 768}, Size{3840, 2160}}) {
+    benchmark::RegisterBenchmark(("TracingFrame/" + SizeName(s)).c_str(), Frames, s, "GeoTracing");
+    benchmark::RegisterBenchmark(("PumpToggle/" + SizeName(s)).c_str(), Frames, s, "GeoPumpEffect");
+  }
+  for (const bool help : {false, true}) {
+    for (const char* kind : kKinds) {
+      benchmark::RegisterBenchmark(
+          ("RunStep/" + std::string(kind) + "/3840x2160" + (help ? "/help" : "/nohelp")).c_str(), RunStep, kind, help);
+    }
+  }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // One 4K screen on the offscreen platform, for the run's full-screen window.
+  char config[] = "/tmp/quarvel-bench-screens-XXXXXX";
+  const int fd = mkstemp(config);
+  if (fd < 0) return 1;
+  const std::string screens =
+      R"({"screens": [{"name": "A", "x": 0, "y": 0, "width": 3840, "height": 2160, "logicalDpi": 96,)"
+      R"( "logicalBaseDpi": 96, "dpr": 1}]})";
+  if (write(fd, screens.data(), screens.size()) != static_cast<ssize_t>(screens.size())) return 1;
+  close(fd);
+  const std::string platform = std::string("offscreen:configfile=") + config;
+  if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", platform.c_str(), 1);
+
+  fw::Initialize(argc, argv);
+  QApplication::setFont(QFont("DejaVu Sans"));
+  fw::SetMsgBoxHandler([](const std::string& text) { std::fprintf(stderr, "message: %s\n", text.c_str()); });
+  benchmark::Initialize(&argc, argv);
+  RegisterAll();
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  std::remove(config);
+  fw::ReleaseWindows();
+  const int status = fw::Shutdown();
+  std::fflush(nullptr);
+  std::_Exit(status);
+}
