@@ -48,11 +48,17 @@ constexpr Explanation kExplanations[] = {
 void wHelp::Layout() {
   Frame = 10;
   Placement = 3;
-  Title("Untitled");
-  Resizeable(false);
-  CloseButton(false);
   Width(270);
   Height(296);
+  MinWidth(64);
+  MinHeight(64);
+  MaxWidth(32000);
+  MaxHeight(32000);
+  Title("Untitled");
+  MinimizeButton(true);
+  CloseButton(false);
+  Resizeable(false);
+  MaximizeButton(false);
   MenuBarVisible(true);
   FullScreen(false);
   Visible(true);

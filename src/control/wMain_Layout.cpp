@@ -188,14 +188,21 @@ void SetText(fw::Control& control, const std::string& text) {
 void wMain::Layout() {
   MenuBar(Menu());
   Title("Quarvel");
-  Resizeable(false);
   Width(400);
   Height(359);
+  MinWidth(64);
+  MinHeight(64);
+  MaxWidth(32000);
+  MaxHeight(32000);
+  Frame = 0;
+  Placement = 0;
+  Visible(true);
   FullScreen(false);
   MenuBarVisible(true);
-  Placement = 0;
-  Frame = 0;
-  Visible(true);
+  CloseButton(true);
+  MinimizeButton(true);
+  MaximizeButton(false);
+  Resizeable(false);
 }
 
 void wMain::CreateControls() {
