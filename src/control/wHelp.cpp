@@ -84,6 +84,8 @@ void wHelp::CreateControls() {
   title->Bold(true);
   title->TextColor(fw::Color(0x000000));
   title->TextAlign(0);
+  // Every pattern's title fits: the label may grow up to the logo at 208.
+  title->FitText(185);
 
   auto text = fw::New<fw::EditField>();
   text->Name = "stText";

@@ -196,7 +196,10 @@ TEST_P(ControlPlace, HasItsClassContainerPageAndBounds) {
   EXPECT_EQ(rect.Page(), p.page);
   EXPECT_EQ(rect.Left(), p.left);
   EXPECT_EQ(rect.Top(), p.top);
-  EXPECT_EQ(rect.Width(), p.width);
+  // A box too narrow for this platform's font grows to the right just as far as its text needs.
+  const auto* text = dynamic_cast<const fw::TextControl*>(&rect);
+  if (text && rect.Width() > p.width) EXPECT_EQ(rect.Width(), text->NeededWidth());
+  else EXPECT_EQ(rect.Width(), p.width);
   EXPECT_EQ(rect.Height(), p.height);
 }
 
