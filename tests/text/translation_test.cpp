@@ -1,6 +1,5 @@
 #include <fstream>
 #include <map>
-#include <regex>
 #include <set>
 #include <sstream>
 #include <string>
@@ -106,37 +105,79 @@ TEST_F(TranslationTest, MissingFolderGivesEnglish) {
   EXPECT_EQ(Localization::White(), "White");
 }
 
-// The translations that ship name only keys the program has, and compile.
-TEST_F(TranslationTest, ShippedGermanUsesKnownKeysAndLoads) {
+namespace {
+
+// One message of a translation source as written: its key, the attributes of its translation
+// (type="unfinished" and the like) and the translation's text before XML decoding.
+struct Message {
+  std::string key, attributes, text;
+};
+
+std::string Between(std::string_view s, std::string_view open, std::string_view close) {
+  const auto from = s.find(open);
+  if (from == std::string_view::npos) return {};
+  const auto to = s.find(close, from + open.size());
+  return std::string(to == std::string_view::npos ? "" : s.substr(from + open.size(), to - from - open.size()));
+}
+
+std::string ShippedGermanSource() {
   std::ifstream in("../translations/quarvel_de.ts");
-  ASSERT_TRUE(in) << "run from the tests folder";
   std::stringstream ts;
   ts << in.rdbuf();
-  const std::string text = ts.str();
+  return ts.str();
+}
 
-  std::set<std::string> keys;
-  for (const TextEntry& e : AllTexts()) keys.insert(std::string(e.key));
-  const std::regex source("<source>([^<]*)</source>");
-  std::set<std::string> translated;
-  for (auto it = std::sregex_iterator(text.begin(), text.end(), source); it != std::sregex_iterator(); ++it) {
-    EXPECT_TRUE(keys.count((*it)[1])) << "unknown key " << (*it)[1];
-    translated.insert((*it)[1]);
+std::vector<Message> Messages(const std::string& ts) {
+  std::vector<Message> messages;
+  for (auto at = ts.find("<message>"); at != std::string::npos; at = ts.find("<message>", at + 1)) {
+    const std::string block = Between(std::string_view(ts).substr(at), "<message>", "</message>");
+    Message m{Between(block, "<source>", "</source>"), Between(block, "<translation", ">"), {}};
+    if (m.attributes.ends_with('/')) m.attributes.pop_back();  // <translation type="unfinished"/>
+    else m.text = Between(block, "<translation" + m.attributes + ">", "</translation>");
+    messages.push_back(m);
   }
-  EXPECT_FALSE(translated.empty());
-  // Every context of the file is the program's.
-  const auto occurrences = [&](const std::string& what) {
-    int n = 0;
-    for (auto at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
-    return n;
-  };
-  EXPECT_EQ(occurrences("<context>"), occurrences("<name>Quarvel</name>"));
+  return messages;
+}
 
+int Occurrences(std::string_view s, std::string_view what) {
+  int n = 0;
+  for (auto at = s.find(what); at != std::string_view::npos; at = s.find(what, at + what.size())) ++n;
+  return n;
+}
+
+}  // namespace
+
+// German is whole: every text of the program once, finished and not empty, no key the program
+// lacks, all in the program's one context.
+TEST_F(TranslationTest, ShippedGermanTranslatesEveryTextOnce) {
+  const std::string ts = ShippedGermanSource();
+  ASSERT_FALSE(ts.empty()) << "run from the tests folder";
+  std::map<std::string, int> seen;
+  for (const TextEntry& e : AllTexts()) seen[std::string(e.key)] = 0;
+  for (const Message& m : Messages(ts)) {
+    EXPECT_TRUE(seen.count(m.key)) << "unknown key " << m.key;
+    ++seen[m.key];
+    EXPECT_EQ(m.attributes, "") << m.key;
+    EXPECT_FALSE(m.text.empty()) << m.key;
+  }
+  for (const auto& [key, count] : seen) EXPECT_EQ(count, 1) << key;
+  EXPECT_EQ(Occurrences(ts, "<context>"), 1);
+  EXPECT_EQ(Occurrences(ts, "<name>Quarvel</name>"), 1);
+}
+
+// What the program shows in German: every text German (but the words German shares), with the
+// line breaks and paragraphs of the English text.
+TEST_F(TranslationTest, ShippedGermanKeepsTheShapeOfEveryText) {
   ASSERT_TRUE(fw::LoadTranslations(ShippedFolder(), {"de-AT"}));
   EXPECT_EQ(Localization::White(), "Wei\xC3\x9F");
   EXPECT_EQ(Localization::Width_SC(), " (Breite)");
+  const std::set<std::string_view> sameInGerman = {"Test", "Video"};
   for (const TextEntry& e : AllTexts()) {
-    if (!translated.count(std::string(e.key))) {
-      EXPECT_EQ(e.accessor(), e.englishDefault) << e.name;
-    }
+    const fw::String text = e.accessor();
+    EXPECT_FALSE(text.empty()) << e.name;
+    EXPECT_EQ(text == e.englishDefault, sameInGerman.count(e.name) == 1) << e.name << ": " << text;
+    EXPECT_EQ(Occurrences(text, "\r\r"), Occurrences(e.englishDefault, "\r\r")) << e.name << ": paragraphs";
+    EXPECT_EQ(Occurrences(text, "\r"), Occurrences(e.englishDefault, "\r")) << e.name << ": line breaks";
+    EXPECT_EQ(text.find('\n'), std::string::npos) << e.name;
   }
 }
