@@ -11,7 +11,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core xvfb xauth
 )
-if [ "${1:-}" = "--x-tools" ]; then packages+=(xdotool imagemagick x11-utils); fi
+if [ "${1:-}" = "--x-tools" ]; then packages+=(xdotool imagemagick x11-utils openbox); fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -354,6 +354,7 @@ public:
   // Found among the window's children by this name: without a meta-object of its own, a cast
   // by class would take any child (the window's layout) for an attachment.
   static constexpr const char* kName = "fw-attachment";
+  static constexpr int kSettle = 100;  // milliseconds
   bool IsTo(const QWidget& parent) const { return parent_ == &parent; }
 
   void Place() {
@@ -379,7 +380,13 @@ protected:
     switch (event->type()) {
       case QEvent::Move:
       case QEvent::Resize:
-        if (window_.isVisible()) Place();
+        if (!window_.isVisible()) break;
+        Place();
+        // While the desktop is still moving the parent, Qt may tell its frame without the
+        // title bar; once the move has settled the frames are placed again.
+        QTimer::singleShot(kSettle, this, [this] {
+          if (window_.isVisible()) Place();
+        });
         break;
       case QEvent::Hide:
         GoWithParent();
