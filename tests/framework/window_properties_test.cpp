@@ -1,10 +1,12 @@
-// What a window's own properties tell the desktop: its title-bar buttons and its size limits.
+// What a window's own properties tell the desktop (its title-bar buttons and its size limits),
+// and texts fitted to their boxes.
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
 #include <gtest/gtest.h>
 
 #include "controls_fixture.h"
+#include "framework/controls/static_text.h"
 #include "framework/toolbar.h"
 
 namespace {
@@ -95,4 +97,26 @@ TEST(WindowSize, FullScreenANotResizeableWindowFillsItsScreenAndGetsItsSizeBack)
   EXPECT_EQ(w->Width(), 300);
   EXPECT_EQ(w->Height(), 300);
   EXPECT_EQ(w->Widget()->minimumSize(), w->Widget()->maximumSize());
+}
+
+// A text too wide for its box: the box grows to the right into its room, then the text gets
+// smaller; the next text starts again from the box and the size the layout gave.
+TEST(FitText, GrowsIntoItsRoomThenShrinksTheTextAndStartsAfreshForEachText) {
+  auto w = MakeControlsWindow(400, 100);
+  auto label = w->Add<fw::StaticText>("stLabel", 20, 10, 100, 20);
+  label->FitText(150);
+  struct Case {
+    const char* text;
+    bool grows, shrinks;
+  };
+  for (const Case& c : {Case{"Short", false, false}, Case{"A bit longer than 100", true, false},
+                        Case{"This one needs a smaller size to fit", true, true},
+                        Case{"Short again", false, false}}) {
+    label->Text(c.text);
+    EXPECT_EQ(label->Left(), 20) << c.text;
+    EXPECT_EQ(label->Top(), 10) << c.text;
+    EXPECT_EQ(label->Width(), c.shrinks ? 150 : c.grows ? label->NeededWidth() : 100) << c.text;
+    EXPECT_EQ(label->TextSize() < 12 && label->TextSize() > 0, c.shrinks) << c.text << " " << label->TextSize();
+    EXPECT_LE(label->NeededWidth(), label->Width()) << c.text;
+  }
 }
