@@ -48,11 +48,17 @@ constexpr Explanation kExplanations[] = {
 void wHelp::Layout() {
   Frame = 10;
   Placement = 3;
-  Title("Untitled");
-  Resizeable(false);
-  CloseButton(false);
   Width(270);
   Height(296);
+  MinWidth(64);
+  MinHeight(64);
+  MaxWidth(32000);
+  MaxHeight(32000);
+  Title("Untitled");
+  MinimizeButton(true);
+  CloseButton(false);
+  Resizeable(false);
+  MaximizeButton(false);
   MenuBarVisible(true);
   FullScreen(false);
   Visible(true);
@@ -78,6 +84,8 @@ void wHelp::CreateControls() {
   title->Bold(true);
   title->TextColor(fw::Color(0x000000));
   title->TextAlign(0);
+  // Every pattern's title fits: the label may grow up to the logo at 208.
+  title->FitText(185);
 
   auto text = fw::New<fw::EditField>();
   text->Name = "stText";

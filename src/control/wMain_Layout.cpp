@@ -40,6 +40,9 @@ struct ControlRow {
   Text help = nullptr;           // help tag
   const char* fixedText = nullptr;
   std::int32_t textSize = 0;     // 0: the default 12
+  // How wide the control may grow to the right where this platform's font needs more than its
+  // box: up to its neighbour or the edge of its area (0: not fitted).
+  std::int32_t room = 0;
   bool bold = false;
   bool lockLeft = false;
   bool value = false;            // check box
@@ -61,11 +64,17 @@ std::string FontSizeRows() {
   return joined;
 }
 
-// A pattern label: on its group's page beside the slider, one row of 20 pixels each.
+// The right edge of the pattern pages: the room of the labels and options on them.
+constexpr std::int32_t kPagesRight = 392;
+constexpr std::int32_t kLabelsLeft = 195;
+
+// A pattern label: on its group's page beside the slider, one row of 20 pixels each. It may
+// grow to the page's right edge, or up to the control beside it (`right`).
 constexpr ControlRow Label(const char* name, std::int32_t group, std::int32_t row, std::int32_t width, Text text,
-                            Text help, MouseHandler handler) {
-  return {.kind = Kind::StaticText, .name = name, .parent = "ppTestKind", .page = group, .left = 195,
-          .top = 25 + 20 * row, .width = width, .height = 20, .text = text, .help = help, .mouseDown = handler};
+                            Text help, MouseHandler handler, std::int32_t right = kPagesRight) {
+  return {.kind = Kind::StaticText, .name = name, .parent = "ppTestKind", .page = group, .left = kLabelsLeft,
+          .top = 25 + 20 * row, .width = width, .height = 20, .text = text, .help = help,
+          .room = right - kLabelsLeft, .mouseDown = handler};
 }
 
 constexpr ControlRow Slider(const char* name, std::int32_t group, std::int32_t rows, Handler handler) {
@@ -82,27 +91,27 @@ const ControlRow kControls0[] = {
     {.kind = Kind::PagePanel, .name = "ppTestKind", .parent = "ppMain", .page = 0, .left = 160, .top = 20,
      .width = 232, .height = 190, .pages = 4},
     {.kind = Kind::PushButton, .name = "pbRun", .parent = "ppMain", .page = 0, .left = 260, .top = 318, .width = 120,
-     .height = 20, .text = Test, .isDefault = true, .action = &w::pbRun_Action},
+     .height = 20, .text = Test, .room = 132, .isDefault = true, .action = &w::pbRun_Action},
     {.kind = Kind::GroupBox, .name = "gbPreview", .parent = "ppMain", .page = 0, .left = 15, .top = 12, .width = 133,
-     .height = 124, .text = Preview, .textSize = 10, .lockLeft = true},
+     .height = 124, .text = Preview, .textSize = 10, .room = 133, .lockLeft = true},
     {.kind = Kind::PatternCanvas, .name = "cvPattern", .parent = "gbPreview", .left = 21, .top = 31, .width = 121,
      .height = 97},
     {.kind = Kind::Timer, .name = "tiRefresh", .period = 17, .action = &w::tiRefresh_Action},
     {.kind = Kind::CheckBox, .name = "cbAllTests", .parent = "ppMain", .page = 0, .left = 22, .top = 165, .width = 130,
-     .height = 20, .text = AllTests, .help = htAllTests, .action = &w::cbAllTests_Action},
+     .height = 20, .text = AllTests, .help = htAllTests, .room = 146, .action = &w::cbAllTests_Action},
     {.kind = Kind::StaticText, .name = "stEscCancels", .parent = "ppMain", .page = 0, .left = 50, .top = 182,
-     .width = 100, .height = 16, .text = EscCancels, .textSize = 10},
+     .width = 100, .height = 16, .text = EscCancels, .textSize = 10, .room = 118},
     {.kind = Kind::CheckBox, .name = "cbShowHelp", .parent = "ppMain", .page = 0, .left = 22, .top = 145, .width = 130,
-     .height = 20, .text = ShowHelp, .help = htShowHelp, .action = &w::cbShowHelp_Action},
+     .height = 20, .text = ShowHelp, .help = htShowHelp, .room = 146, .action = &w::cbShowHelp_Action},
     {.kind = Kind::PopupMenu, .name = "pmMonitor", .parent = "ppMain", .page = 0, .left = 127, .top = 257, .width = 50,
-     .height = 20, .help = htMonitor, .action = &w::pmMonitor_Change, .open = &w::pmMonitor_Open},
+     .height = 20, .help = htMonitor, .room = 258, .action = &w::pmMonitor_Change, .open = &w::pmMonitor_Open},
     Slider("slGeometry", 1, 9, &w::slGeometry_ValueChanged),
     Label("stGeoMargins", 1, 1, 120, Margins, HtGeoMargins, &w::stGeoMargins_MouseDown),
     Label("stGeoConvergency", 1, 2, 120, Convergency, HtGeoConvergency, &w::stGeoConvergency_MouseDown),
     Label("stGeoResolution1", 1, 3, 120, Resolution1, HtGeoResolution1, &w::stGeoResolution1_MouseDown),
-    Label("stGeoPumpEffect", 1, 5, 120, PumpEffect, HtGeoPumpEffect, &w::stGeoPumpEffect_MouseDown),
+    Label("stGeoPumpEffect", 1, 5, 120, PumpEffect, HtGeoPumpEffect, &w::stGeoPumpEffect_MouseDown, 315),
     Label("stGeoPhase", 1, 6, 120, ClockPhase, HtGeoClockPhase, &w::stGeoPhase_MouseDown),
-    Label("stGeoTracing", 1, 7, 110, Tracing, HtGeoTracing, &w::stGeoTracing_MouseDown),
+    Label("stGeoTracing", 1, 7, 110, Tracing, HtGeoTracing, &w::stGeoTracing_MouseDown, 313),
     Label("stGeoGeometry", 1, 0, 120, Geometry, HtGeoGeometry, &w::stGeoGeometry_MouseDown),
     Slider("slMatching", 2, 9, &w::slMatching_ValueChanged),
     Label("stMatchGray25", 2, 1, 120, Gray25, HtMatching, &w::stMatchGray25_MouseDown),
@@ -125,36 +134,36 @@ const ControlRow kControls0[] = {
     {.kind = Kind::ImageWell, .name = "iwAbout", .parent = "ppMain", .page = 2, .left = 15, .top = 13, .width = 370,
      .height = 300},
     {.kind = Kind::PushButton, .name = "pbVelostra", .parent = "ppMain", .page = 2, .left = 15, .top = 325,
-     .width = 140, .height = 20, .text = MakerSiteCaption, .action = &w::pbVelostra_Action},
+     .width = 140, .height = 20, .text = MakerSiteCaption, .room = 370, .action = &w::pbVelostra_Action},
     {.kind = Kind::StaticText, .name = "stVersion", .parent = "iwAbout", .left = 198, .top = 282, .width = 106,
-     .height = 16, .fixedText = "Label:", .textSize = 10, .open = &w::stVersion_Open},
+     .height = 16, .fixedText = "Label:", .textSize = 10, .room = 187, .open = &w::stVersion_Open},
     {.kind = Kind::CheckBox, .name = "cbAllMonitors", .parent = "ppMain", .page = 0, .left = 22, .top = 231,
-     .width = 182, .height = 18, .text = AllMonitors, .help = HtAllMonitors, .action = &w::cbAllMonitors_Action,
+     .width = 182, .height = 18, .text = AllMonitors, .help = HtAllMonitors, .room = 363, .action = &w::cbAllMonitors_Action,
      .open = &w::cbAllMonitors_Open},
     Label("stGeoInvTracing", 1, 8, 120, InvTracing, HtGeoInvTracing, &w::stGeoInvTracing_MouseDown),
     {.kind = Kind::Separator, .name = "Separator1", .parent = "ppMain", .page = 0, .left = 15, .top = 215,
      .width = 370, .height = 4},
     {.kind = Kind::StaticText, .name = "stCheck", .parent = "ppMain", .page = 0, .left = 22, .top = 257, .width = 100,
-     .height = 20, .text = CheckMonitor},
+     .height = 20, .text = CheckMonitor, .room = 102},
     {.kind = Kind::StaticText, .name = "stMonitorInfo", .parent = "ppMain", .page = 0, .left = 22, .top = 287,
-     .width = 316, .height = 12, .fixedText = "-", .textSize = 10, .enabled = false},
+     .width = 316, .height = 12, .fixedText = "-", .textSize = 10, .room = 363, .enabled = false},
     Label("stVideoSmpteColAnalog", 3, 0, 160, SmpteColorsAnalog, HtVideoSmpteColAnalog,
           &w::stVideoSmpteColAnalog_MouseDown),
     Slider("slVideo", 3, 3, &w::slVideo_ValueChanged),
     Label("stVideoSmpteColDigital", 3, 1, 160, SmpteColorsDigital, HtVideoSmpteColDigital,
           &w::stVideoSmpteColDigital_MouseDown),
-    Label("stVideoOverscan", 3, 2, 110, OverscanCheck, HtVideoOverscanCheck, &w::stVideoOverscan_MouseDown),
+    Label("stVideoOverscan", 3, 2, 110, OverscanCheck, HtVideoOverscanCheck, &w::stVideoOverscan_MouseDown, 307),
 };
 
 const ControlRow kControls1[] = {
     {.kind = Kind::Toolbar, .name = "MyToolbar", .left = 0, .top = 370, .width = 400, .height = 60},
     {.kind = Kind::PopupMenu, .name = "pmOverscan", .parent = "ppTestKind", .page = 3, .left = 310, .top = 66,
-     .width = 70, .height = 20, .text = OverscanRows, .textSize = 10, .action = &w::pmOverscan_Change},
-    Label("stGeoResolution2", 1, 4, 120, Resolution2, HtGeoResolution2, &w::stGeoResolution2_MouseDown),
+     .width = 70, .height = 20, .text = OverscanRows, .textSize = 10, .room = 82, .action = &w::pmOverscan_Change},
+    Label("stGeoResolution2", 1, 4, 120, Resolution2, HtGeoResolution2, &w::stGeoResolution2_MouseDown, 315),
     {.kind = Kind::PopupMenu, .name = "pmFontSize", .parent = "ppTestKind", .page = 1, .left = 316, .top = 106,
-     .width = 64, .height = 20, .text = FontSizeRows, .textSize = 10, .action = &w::pmFontSize_Change},
+     .width = 64, .height = 20, .text = FontSizeRows, .textSize = 10, .room = 76, .action = &w::pmFontSize_Change},
     {.kind = Kind::CheckBox, .name = "cbSound", .parent = "ppTestKind", .page = 1, .left = 316, .top = 165, .width = 64,
-     .height = 20, .text = Sound, .value = true, .action = &w::cbSound_Action},
+     .height = 20, .text = Sound, .room = 76, .value = true, .action = &w::cbSound_Action},
 };
 
 fw::Ref<fw::Control> Create(const ControlRow& row) {
@@ -188,14 +197,21 @@ void SetText(fw::Control& control, const std::string& text) {
 void wMain::Layout() {
   MenuBar(Menu());
   Title("Quarvel");
-  Resizeable(false);
   Width(400);
   Height(359);
+  MinWidth(64);
+  MinHeight(64);
+  MaxWidth(32000);
+  MaxHeight(32000);
+  Frame = 0;
+  Placement = 0;
+  Visible(true);
   FullScreen(false);
   MenuBarVisible(true);
-  Placement = 0;
-  Frame = 0;
-  Visible(true);
+  CloseButton(true);
+  MinimizeButton(true);
+  MaximizeButton(false);
+  Resizeable(false);
 }
 
 void wMain::CreateControls() {
@@ -226,7 +242,8 @@ void Apply(class wMain& window, const ControlRow& row) {
     rect->LockTop = rect->LockRight = rect->LockBottom = false;
     rect->Enabled(row.enabled);
   }
-  if (auto* t = dynamic_cast<fw::TextControl*>(control.get()); t && row.textSize) t->TextSize(row.textSize);
+  auto* textControl = dynamic_cast<fw::TextControl*>(control.get());
+  if (textControl && row.textSize) textControl->TextSize(row.textSize);
 
   switch (row.kind) {
     case Kind::PagePanel: {
@@ -299,6 +316,7 @@ void Apply(class wMain& window, const ControlRow& row) {
       break;
   }
   if (row.open) control->Open = [&window, h = row.open] { (window.*h)(); };
+  if (textControl && row.room) textControl->FitText(row.room);
 }
 
 }  // namespace

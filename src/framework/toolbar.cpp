@@ -61,6 +61,8 @@ Toolbar::Toolbar() : bar_(new QToolBar) {
   bar_->setFloatable(false);
   bar_->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
   bar_->setContextMenuPolicy(Qt::PreventContextMenu);
+  // The captions in the controls' own font and size, whatever the platform's default.
+  bar_->setFont(MakeFont("System", 0));
 }
 
 Toolbar::~Toolbar() {

@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLayout>
 #include <QMetaObject>
 #include <QMouseEvent>
 #include <QPointer>
@@ -107,7 +108,10 @@ void WindowWidget::showEvent(QShowEvent* event) {
 
 // ---- Window ------------------------------------------------------------------------------
 
-Window::Window() : widget_(std::make_unique<WindowWidget>(*this)) { InstallKeyRouting(); }
+Window::Window() : widget_(std::make_unique<WindowWidget>(*this)) {
+  InstallKeyRouting();
+  ApplyButtons();
+}
 
 Window::~Window() {
   // Controls go before the widget that parents theirs; one that the program still holds keeps
@@ -182,36 +186,95 @@ void Window::Height(std::int32_t h) { SizeContent(Width(), std::max(h, 1)); }
 
 void Window::SizeContent(std::int32_t w, std::int32_t h) {
   // The menu bar and the toolbar come on top of the content's size (the main window's 400 x
-  // 359 is its content; its toolbar stands above that). The window is made to fit the content
+  // 359 is its content; its toolbar stands above it). The window is made to fit the content
   // exactly; a resizeable one then lets the content follow the user's resizing again.
   QWidget* client = widget_->Client();
   client->setFixedSize(w, h);
   ContentSized(w, h);
   widget_->layout()->activate();
   widget_->resize(w, widget_->layout()->minimumSize().height());
-  if (!resizeable_) return;
-  client->setMinimumSize(0, 0);
-  client->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+  ApplySizeLimits();
+}
+
+void Window::ApplySizeLimits() {
+  // The layout passes the content's limits, with the bars' heights added, on to the top-level
+  // window, and Qt gives them to the desktop as its size hints.
+  QWidget* client = widget_->Client();
+  QLayout* layout = widget_->layout();
+  if (fullScreen_) {
+    layout->setSizeConstraint(QLayout::SetNoConstraint);
+    client->setMinimumSize(0, 0);
+    client->setMaximumSize(kNoLimit, kNoLimit);
+    widget_->setMinimumSize(0, 0);
+    widget_->setMaximumSize(kNoLimit, kNoLimit);
+    return;
+  }
+  if (resizeable_) {
+    client->setMinimumSize(minSize_);
+    client->setMaximumSize(maxSize_.expandedTo(minSize_));
+  } else {
+    client->setFixedSize(client->size());
+  }
+  layout->setSizeConstraint(QLayout::SetMinimumSize);
+  layout->activate();
+  // The bars stand above the content and take their own height only.
+  const int bars = layout->minimumSize().height() - client->minimumHeight();
+  widget_->setMaximumSize(client->maximumWidth(), std::min(client->maximumHeight() + bars, kNoLimit));
+}
+
+void Window::MinWidth(std::int32_t w) {
+  minSize_.setWidth(std::clamp(w, 0, kNoLimit));
+  ApplySizeLimits();
+}
+
+void Window::MinHeight(std::int32_t h) {
+  minSize_.setHeight(std::clamp(h, 0, kNoLimit));
+  ApplySizeLimits();
+}
+
+void Window::MaxWidth(std::int32_t w) {
+  maxSize_.setWidth(std::clamp(w, 0, kNoLimit));
+  ApplySizeLimits();
+}
+
+void Window::MaxHeight(std::int32_t h) {
+  maxSize_.setHeight(std::clamp(h, 0, kNoLimit));
+  ApplySizeLimits();
+}
+
+void Window::ApplyButtons() {
+  // With customised hints the desktop shows exactly the buttons named (Qt would otherwise add
+  // minimize and maximize to every normal window). An attached window is a tool window.
+  Qt::WindowFlags flags = (attached_ ? Qt::Tool : Qt::Window) | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint;
+  flags.setFlag(Qt::WindowCloseButtonHint, closeButton_);
+  flags.setFlag(Qt::WindowMinimizeButtonHint, minimizeButton_);
+  flags.setFlag(Qt::WindowMaximizeButtonHint, maximizeButton_);
+  if (widget_->windowFlags() == flags) return;
+  // Qt hides a window whose flags change.
+  const bool shown = widget_->isVisible();
+  widget_->setWindowFlags(flags);
+  if (shown) widget_->show();
 }
 
 void Window::CloseButton(bool on) {
   closeButton_ = on;
-  // Once customised, the desktop shows only the buttons named: title and minimize stay.
-  if (!on)
-    widget_->setWindowFlags(widget_->windowFlags() | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                            Qt::WindowMinimizeButtonHint);
-  widget_->setWindowFlag(Qt::WindowCloseButtonHint, on);
+  ApplyButtons();
+}
+
+void Window::MinimizeButton(bool on) {
+  minimizeButton_ = on;
+  ApplyButtons();
+}
+
+void Window::MaximizeButton(bool on) {
+  maximizeButton_ = on;
+  ApplyButtons();
 }
 
 void Window::Resizeable(bool on) {
   resizeable_ = on;
-  const QSize size = widget_->Client()->size();
-  if (on) {
-    widget_->Client()->setMinimumSize(0, 0);
-    widget_->Client()->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-  } else {
-    widget_->Client()->setFixedSize(size);
-  }
+  ApplySizeLimits();
 }
 
 bool Window::Visible() const { return constructing_ ? showAfterConstruct_ : widget_->isVisible(); }
@@ -239,6 +302,7 @@ void Window::FullScreen(bool on) {
 void Window::KeepNormalSize() {
   // A window the user may not resize keeps its content size again once it is not full screen.
   if (!resizeable_ && normalSize_.isValid()) widget_->Client()->setFixedSize(normalSize_);
+  ApplySizeLimits();
 }
 
 void Window::MenuBarVisible(bool on) {
@@ -260,8 +324,7 @@ void Window::ShowOnScreen() {
   if (fullScreen_) {
     // Full screen, also a window the user may not resize fills its screen.
     if (!widget_->isFullScreen()) normalSize_ = widget_->Client()->size();
-    widget_->Client()->setMinimumSize(0, 0);
-    widget_->Client()->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    ApplySizeLimits();
     if (s) widget_->setGeometry(s->geometry());
     widget_->showFullScreen();
   } else {
@@ -291,18 +354,24 @@ public:
   // Found among the window's children by this name: without a meta-object of its own, a cast
   // by class would take any child (the window's layout) for an attachment.
   static constexpr const char* kName = "fw-attachment";
+  static constexpr int kSettle = 100;  // milliseconds
   bool IsTo(const QWidget& parent) const { return parent_ == &parent; }
 
   void Place() {
     if (!parent_) return;
+    // The frames are what stand level and side by side. The desktop tells a window's frame only
+    // once the window is shown; until then the parent's, from the same desktop, stands in.
+    QMargins frame = FrameOf(window_);
+    if (frame.isNull()) frame = FrameOf(*parent_);
     const QRect beside = parent_->frameGeometry();
-    const int width = window_.frameGeometry().width();
+    const int width = window_.width() + frame.left() + frame.right();
     QPoint at(beside.right() + 1, beside.top());
     if (const QScreen* s = parent_->screen()) {
       const QRect room = s->availableGeometry();
       if (at.x() + width - 1 > room.right() && beside.left() - width >= room.left()) at.setX(beside.left() - width);
     }
-    window_.move(at);
+    // The content's place: Qt moves a window's frame only once it knows the frame.
+    window_.setGeometry(QRect(at + QPoint(frame.left(), frame.top()), window_.size()));
   }
 
 protected:
@@ -311,7 +380,13 @@ protected:
     switch (event->type()) {
       case QEvent::Move:
       case QEvent::Resize:
-        if (window_.isVisible()) Place();
+        if (!window_.isVisible()) break;
+        Place();
+        // While the desktop is still moving the parent, Qt may tell its frame without the
+        // title bar; once the move has settled the frames are placed again.
+        QTimer::singleShot(kSettle, this, [this] {
+          if (window_.isVisible()) Place();
+        });
         break;
       case QEvent::Hide:
         GoWithParent();
@@ -330,6 +405,12 @@ protected:
   }
 
 private:
+  static QMargins FrameOf(const QWidget& w) {
+    const QRect frame = w.frameGeometry(), inner = w.geometry();
+    return {inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
+            frame.bottom() - inner.bottom()};
+  }
+
   void GoWithParent() {
     if (!window_.isVisible()) return;
     window_.hide();
@@ -358,7 +439,8 @@ void Window::ShowWithin(Window& parent, std::int32_t /*mode*/) {
       widget_->findChild<QObject*>(QString::fromLatin1(Attachment::kName), Qt::FindDirectChildrenOnly));
   if (!attachment || !attachment->IsTo(*owner)) {
     delete attachment;
-    widget_->setWindowFlag(Qt::Tool);
+    attached_ = true;
+    ApplyButtons();
     widget_->setAttribute(Qt::WA_ShowWithoutActivating);
     attachment = new Attachment(*widget_, *owner);
   }

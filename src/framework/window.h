@@ -57,11 +57,28 @@ public:
   void FullScreen(bool on);
   bool MenuBarVisible() const { return menuBarVisible_; }
   void MenuBarVisible(bool on);
+  // Off: the window keeps the size the program gives it; the desktop is told minimum = maximum,
+  // so it offers neither resizing nor maximizing. On: the user may resize the content within
+  // MinWidth x MinHeight to MaxWidth x MaxHeight. Full screen, the window fills its screen
+  // either way.
   bool Resizeable() const { return resizeable_; }
   void Resizeable(bool on);
-  // Without a close button the desktop cannot close the window; the program still can.
+  std::int32_t MinWidth() const { return minSize_.width(); }
+  std::int32_t MinHeight() const { return minSize_.height(); }
+  std::int32_t MaxWidth() const { return maxSize_.width(); }
+  std::int32_t MaxHeight() const { return maxSize_.height(); }
+  void MinWidth(std::int32_t w);
+  void MinHeight(std::int32_t h);
+  void MaxWidth(std::int32_t w);
+  void MaxHeight(std::int32_t h);
+  // The title-bar buttons the desktop shows. Without a close button the desktop cannot close
+  // the window; the program still can.
   bool CloseButton() const { return closeButton_; }
   void CloseButton(bool on);
+  bool MinimizeButton() const { return minimizeButton_; }
+  void MinimizeButton(bool on);
+  bool MaximizeButton() const { return maximizeButton_; }
+  void MaximizeButton(bool on);
   std::int32_t Placement = 0;
   std::int32_t Frame = 0;
   Ref<fw::MenuBar> MenuBar() const { return menuBar_; }
@@ -126,6 +143,8 @@ private:
   void ApplyPlacement();
   void SizeContent(std::int32_t w, std::int32_t h);
   void ShowOnScreen();
+  void ApplyButtons();
+  void ApplySizeLimits();
 
   std::unique_ptr<WindowWidget> widget_;
   std::vector<Ref<Control>> controls_;
@@ -135,8 +154,12 @@ private:
   void KeepNormalSize();
   QSize normalSize_;  // the content's size before the window went full screen
   std::int32_t contentW_ = -1, contentH_ = -1;  // the size the controls were last fitted to
+  static constexpr std::int32_t kNoLimit = 16777215;  // Qt's largest widget size
+  QSize minSize_{0, 0}, maxSize_{kNoLimit, kNoLimit};  // of the content, while resizeable
   bool placed_ = false;
-  bool fullScreen_ = false, menuBarVisible_ = true, resizeable_ = true, closeButton_ = true;
+  bool fullScreen_ = false, menuBarVisible_ = true, resizeable_ = true;
+  bool closeButton_ = true, minimizeButton_ = true, maximizeButton_ = true;
+  bool attached_ = false;  // shown with ShowWithin: a tool window
   bool closing_ = false;  // Close() called by the program
   bool paintPending_ = false;
   bool constructing_ = false, showAfterConstruct_ = false;

@@ -10,12 +10,19 @@ void wPattern::Layout() {
   Placement = 0;
   Width(300);
   Height(300);
+  MinWidth(64);
+  MinHeight(64);
+  MaxWidth(32000);
+  MaxHeight(32000);
   Frame = 0;
   Title("Untitled");
   Visible(false);
   FullScreen(false);
   MenuBarVisible(false);
+  CloseButton(true);
   Resizeable(false);
+  MaximizeButton(false);
+  MinimizeButton(true);
 }
 
 void wPattern::CreateControls() { _CreateControls0(); }

@@ -125,12 +125,14 @@ TEST_F(MainWindowTest, ShownItStandsAtTheMainWindowsRightEdgeAndFollowsIt) {
   EXPECT_FALSE(wHelp().Visible()) << "a hidden explanation window stays hidden";
 }
 
-TEST_F(MainWindowTest, TheDesktopCannotCloseTheExplanationWindowButTheToggleHidesIt) {
+TEST_F(MainWindowTest, TheExplanationWindowOnlyMinimizesTheDesktopCannotCloseItButTheToggleHidesIt) {
   wHelp().ShowWithin(wMain(), 2);
   Settle();
   QWidget* help = wHelp().Widget();
   EXPECT_FALSE(help->windowFlags().testFlag(Qt::WindowCloseButtonHint));
   EXPECT_TRUE(help->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+  EXPECT_FALSE(help->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+  EXPECT_EQ(help->minimumSize(), help->maximumSize()) << "the desktop offers no resizing";
 
   // A close request through the platform window, as the desktop's title bar or Alt+F4 sends it.
   ASSERT_NE(help->windowHandle(), nullptr);

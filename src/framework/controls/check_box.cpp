@@ -21,6 +21,7 @@ CheckBox::CheckBox() : box_(new QCheckBox) {
 void CheckBox::Caption(const std::string& text) {
   caption_ = text;
   box_->setText(PlainCaption(text));
+  TextChanged();
 }
 
 void CheckBox::Value(bool checked) {

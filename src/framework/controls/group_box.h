@@ -15,6 +15,7 @@ public:
 
   const std::string& Caption() const { return caption_; }
   void Caption(const std::string& text);
+  std::int32_t NeededWidth() const override;
 
 private:
   QGroupBox* box_;

@@ -10,6 +10,8 @@
 namespace fw {
 
 PopupMenu::PopupMenu() : combo_(new QComboBox) {
+  // Qt measures the rows again after every change of them, not only once.
+  combo_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
   SetWidget(combo_);
   ApplyFont();
   QObject::connect(combo_, &QComboBox::currentIndexChanged, [this] {
@@ -25,6 +27,7 @@ void PopupMenu::AddRow(const std::string& text) {
   combo_->addItem(QString::fromStdString(text));
   // Qt chooses the first row put into an empty list.
   combo_->setCurrentIndex(chosen);
+  TextChanged();
 }
 
 void PopupMenu::InitialValue(const std::string& text) {
@@ -57,6 +60,8 @@ void PopupMenu::ListIndex(std::int32_t index) {
   }
   if (Change) Change();
 }
+
+std::int32_t PopupMenu::NeededWidth() const { return ListCount() == 0 ? 0 : combo_->sizeHint().width(); }
 
 std::string PopupMenu::Text() const { return combo_->currentText().toStdString(); }
 

@@ -32,6 +32,9 @@ public:
 
   std::function<void()> Change;
 
+  // An empty list needs no room; rows need the widest of them.
+  std::int32_t NeededWidth() const override;
+
 private:
   QComboBox* combo_;
 };

@@ -19,6 +19,7 @@ PushButton::PushButton() : button_(new QPushButton) {
 void PushButton::Caption(const std::string& text) {
   caption_ = text;
   button_->setText(PlainCaption(text));
+  TextChanged();
 }
 
 void PushButton::Default(bool on) {

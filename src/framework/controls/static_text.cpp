@@ -39,6 +39,7 @@ void StaticText::Text(const std::string& text) {
   if (text == text_) return;
   text_ = text;
   label_->setText(QString::fromStdString(text));
+  TextChanged();
 }
 
 void StaticText::TextAlign(std::int32_t align) {

@@ -26,14 +26,28 @@ public:
   bool Underline() const { return underline_; }
   void Underline(bool on);
 
+  // The width the control needs to show its whole text (every row, for a pop-up menu) with its
+  // font, frame and marks.
+  virtual std::int32_t NeededWidth() const;
+  // A layout's box may be too narrow for this platform's font. Where the text needs more, the
+  // control grows to the right, at most to `room` pixels wide; where even that is too narrow,
+  // the text takes the next smaller size that fits. The position stays. Every later text is
+  // fitted again from the width and size the control had when this was called.
+  void FitText(std::int32_t room);
+
 protected:
   // Gives the widget the font; subclasses call it once their widget is set.
   void ApplyFont();
+  // Subclasses call it after each change of their text.
+  void TextChanged();
 
 private:
   std::string font_ = "System";
   std::int32_t size_ = 0;
   bool bold_ = false, italic_ = false, underline_ = false;
+  std::int32_t room_ = 0;  // 0: the control is not fitted to its text
+  std::int32_t boxWidth_ = 0, boxSize_ = 0;
+  bool fitting_ = false;
 };
 
 // Framework-internal: the font for a family name and a pixel size, as controls and pictures
