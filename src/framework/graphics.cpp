@@ -11,7 +11,6 @@ namespace fw {
 
 namespace {
 
-constexpr std::int64_t kNarrow = 8;        // pixels: a column at most this wide may wait
 constexpr std::int64_t kTall = 64;         // rows: a shorter column is drawn at once
 constexpr std::size_t kMostWaiting = 4096;
 
@@ -35,7 +34,7 @@ void Graphics::Area(std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int6
   x1 = std::min<std::int64_t>(x1, image_->width());
   y1 = std::min<std::int64_t>(y1, image_->height());
   if (x0 >= x1 || y0 >= y1) return;
-  if (x1 - x0 <= kNarrow && y1 - y0 >= kTall) {
+  if (x1 - x0 <= raster::kNarrowColumn && y1 - y0 >= kTall) {
     if (columns_.size() >= kMostWaiting) DrawColumns();
     columns_.push_back({x0, y0, x1, y1, rgb});
     return;

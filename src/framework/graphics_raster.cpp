@@ -13,7 +13,6 @@ namespace {
 
 using Wide = __int128;
 
-constexpr std::size_t kNarrow = 8;             // pixels
 constexpr std::int64_t kBand = 256;             // rows whose columns are gathered at once
 constexpr std::size_t kStringStoreFrom = 256;  // pixels; below it the store's start-up costs more
 
@@ -64,9 +63,8 @@ void Fill(QImage& image, std::int64_t x0, std::int64_t y0, std::int64_t x1, std:
     FillPixels(reinterpret_cast<std::uint32_t*>(row), width * rows, pixel);
     return;
   }
-  // Narrow columns (vertical lines, the sides of frames) are stored pixel by pixel: a call
-  // per row would cost more than the pixels.
-  if (width <= kNarrow) {
+  // Narrow columns (vertical lines, the sides of frames) are stored pixel by pixel.
+  if (width <= static_cast<std::size_t>(kNarrowColumn)) {
     for (std::size_t r = 0; r < rows; ++r, row += stride) {
       auto* p = reinterpret_cast<std::uint32_t*>(row);
       for (std::size_t i = 0; i < width; ++i) p[i] = pixel;
@@ -104,8 +102,7 @@ void FillColumns(QImage& image, const std::vector<Box>& boxes) {
       auto* line = reinterpret_cast<std::uint32_t*>(bits + static_cast<std::size_t>(y) * stride);
       for (const Part& p : band) {
         if (y < p.y0 || y >= p.y1) continue;
-        line[p.x0] = p.pixel;
-        for (std::int32_t x = p.x0 + 1; x < p.x1; ++x) line[x] = p.pixel;
+        for (std::int32_t x = p.x0; x < p.x1; ++x) line[x] = p.pixel;
       }
     }
   }

@@ -12,6 +12,10 @@ namespace fw::raster {
 // Sets the pixels x0 <= px < x1, y0 <= py < y1 that lie in the image.
 void Fill(QImage& image, std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y1, std::uint32_t rgb);
 
+// Columns at most this many pixels wide are set pixel by pixel, and tall ones wait in Graphics
+// to be set together by FillColumns: a call per row would cost more than their pixels.
+constexpr std::int64_t kNarrowColumn = 8;
+
 // Clipped rectangles in one colour each, all inside the image, set in their order: row by
 // row (a band of rows at a time), so that many narrow columns cost what their pixels cost
 // rather than a fetch of every row's cache line per column.

@@ -62,6 +62,11 @@ bool cPatternCanvas::PaintsEveryPixel(const std::string& kind, std::int32_t widt
   return kCovering.contains(kind);
 }
 
+bool cPatternCanvas::SameSize(const fw::Ref<fw::Picture>& picture, std::int32_t width, std::int32_t height,
+                              std::int32_t depth) {
+  return picture && picture->Width() == width && picture->Height() == height && picture->Depth() == depth;
+}
+
 void cPatternCanvas::Make(std::int32_t screenIndex, const std::string& kind) {
   Kind = kind;
 
@@ -74,9 +79,7 @@ void cPatternCanvas::Make(std::int32_t screenIndex, const std::string& kind) {
   }
   // The picture of the last Make serves again while size and depth stay: a new one would cost
   // its allocation and a white fill of every pixel on every paint.
-  const fw::Ref<fw::Picture> previous = Backdrop();
-  const bool reused = previous && previous->Width() == size.Width && previous->Height() == size.Height &&
-                      previous->Depth() == size.Depth;
+  const bool reused = SameSize(Backdrop(), size.Width, size.Height, size.Depth);
   if (!reused) Backdrop(fw::NewPicture(size.Width, size.Height, size.Depth));
   if (!Backdrop()) {
     fw::MsgBox(Localization::NotEnoughMem());

@@ -48,6 +48,9 @@ private:
   // MakeTitel, with the picture made only when asked for; the lines and the duration always.
   void BuildTitel(std::int32_t screenIndex, const std::string& kind, bool picture);
   static bool PaintsEveryPixel(const std::string& kind, std::int32_t width);
+  // Whether picture exists with that size and depth, so that it can serve again.
+  static bool SameSize(const fw::Ref<fw::Picture>& picture, std::int32_t width, std::int32_t height,
+                       std::int32_t depth);
 
   // What a title was made from, and its lines for that.
   struct TitelKey {

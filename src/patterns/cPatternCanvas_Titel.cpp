@@ -38,10 +38,6 @@ fw::String HelpText(const std::string& kind) {
   return {};
 }
 
-bool SameSize(const fw::Ref<fw::Picture>& picture, std::int32_t width, std::int32_t height, std::int32_t depth) {
-  return picture && picture->Width() == width && picture->Height() == height && picture->Depth() == depth;
-}
-
 void SetTitelFont(fw::Graphics& graphics, const fw::ScreenInfo& screen) {
   graphics.TextSize(Int(screen.Height / 30.0));
   graphics.TextFont("System");
