@@ -1,6 +1,7 @@
 // What a pattern costs, each figure beside its baselines in the same run: the memset floor
 // and a full FillRect of the same picture; Make of every kind (first after a size change and
-// repeated, help off and on); the animation frames; a step of a run up to the flushed pixels.
+// repeated, help off and on); the help title made anew; the animation frames; a step of a run
+// up to the flushed pixels.
 // bench/ratios.py turns the JSON output into the table of bench/README.md.
 #include <QApplication>
 #include <QEvent>
@@ -177,6 +178,19 @@ void MakeAfterSizeChange(benchmark::State& state, Size s, std::string kind, bool
   SetOptionsForTesting(std::nullopt);
 }
 
+// The help title of a kind made anew, the one before being another kind's, as at each step of a
+// run with "Show help" on: its lines laid out, measured and drawn at the screen's title size.
+void Titel(benchmark::State& state, Size s, std::string kind) {
+  Canvas c(s);
+  const std::string before = kind == "ColBlack" ? "ColWhite" : "ColBlack";
+  for (auto _ : state) {
+    state.PauseTiming();
+    c.canvas->MakeTitel(0, before);
+    state.ResumeTiming();
+    c.canvas->MakeTitel(0, kind);
+  }
+}
+
 // ---- Frames and steps on a shown window ---------------------------------------------------
 
 // Counts the canvas's paints, so that a step waits for its pixels to reach the backing store.
@@ -284,6 +298,9 @@ void RegisterAll() {
       }
     }
   }
+  // Two, four and five lines of the title's text.
+  for (const char* kind : {"ColWhite", "MatchWhite", "GeoConvergency"})
+    benchmark::RegisterBenchmark(Joined({"Titel", kind, "3840x2160"}).c_str(), Titel, Size{3840, 2160}, kind);
   for (const Size s : {Size{1024, 768}, Size{3840, 2160}}) {
     benchmark::RegisterBenchmark(Joined({"TracingFrame", SizeName(s)}).c_str(), Frames, s, "GeoTracing");
     benchmark::RegisterBenchmark(Joined({"PumpToggle", SizeName(s)}).c_str(), Frames, s, "GeoPumpEffect");

@@ -92,9 +92,10 @@ public:
   // Framework only: finishes what waits to be drawn (narrow columns, an open text painter).
   // The picture calls it before anyone reads its pixels.
   void Settle();
+  // Framework only: the font text is drawn in.
+  const QFont& Font() const;
 
 private:
-  const QFont& Font() const;
   void DrawTextLine(const std::string& text, std::int64_t x, std::int64_t y, double squeeze);
 
   // Every verb sets its pixels through Area. A tall column a few pixels wide (a vertical line,

@@ -6,8 +6,37 @@
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace fw {
+
+namespace {
+
+// A row of a picture without a mask as the surface draws it: every pixel opaque, or, with
+// whiteOut, clear where it is white (premultiplied, clear is 0). Four pixels at a time where
+// the processor can: a help title has a million of them.
+void OpaqueRow(const std::uint32_t* from, std::uint32_t* to, int width, bool whiteOut) {
+  int x = 0;
+#if defined(__SSE2__)
+  const __m128i alpha = _mm_set1_epi32(static_cast<int>(0xFF000000u));
+  const __m128i white = _mm_set1_epi32(-1);
+  for (; x + 4 <= width; x += 4) {
+    const __m128i p = _mm_or_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(from + x)), alpha);
+    const __m128i out = whiteOut ? _mm_andnot_si128(_mm_cmpeq_epi32(p, white), p) : p;
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(to + x), out);
+  }
+#endif
+  for (; x < width; ++x) {
+    const std::uint32_t p = from[x] | 0xFF000000u;
+    to[x] = whiteOut && p == 0xFFFFFFFFu ? 0u : p;
+  }
+}
+
+}  // namespace
 
 // ---- The widget --------------------------------------------------------------------------
 
@@ -82,12 +111,11 @@ const QImage& Sprite::Pixels() {
       if (pixelStore_.size() < count) pixelStore_.resize(count);
       pixels_ = std::make_shared<QImage>(reinterpret_cast<uchar*>(pixelStore_.data()), width, height, width * 4,
                                          QImage::Format_ARGB32_Premultiplied);
-      for (int y = 0; y < height; ++y) {
-        const auto* from = reinterpret_cast<const QRgb*>(in.constScanLine(y));
-        QRgb* to = pixelStore_.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(width);
-        for (int x = 0; x < width; ++x)
-          to[x] = whiteOut && (from[x] & 0xFFFFFFu) == 0xFFFFFFu ? 0u : (from[x] | 0xFF000000u);
-      }
+      const uchar* from = in.constBits();
+      const auto stride = static_cast<std::size_t>(in.bytesPerLine());
+      for (int y = 0; y < height; ++y, from += stride)
+        OpaqueRow(reinterpret_cast<const std::uint32_t*>(from),
+                  pixelStore_.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(width), width, whiteOut);
       return *pixels_;
     }
     QImage out = in.convertToFormat(QImage::Format_ARGB32);

@@ -62,6 +62,7 @@ private:
     TitelKey key;
     std::int32_t lineHeight;
     std::vector<std::string> lines;
+    std::vector<double> widths;  // of each line, measured once
   };
   std::optional<TitelLayout> titelLayout_;
   std::optional<TitelKey> titelDrawnFor_;  // what Titel shows

@@ -276,3 +276,30 @@ TEST(SpriteSurface, ShowsSpritesOverTheBackdropWithTheirMasks) {
   EXPECT_EQ(shown.pixel(1, 0), 0xFFFF0000u);
   EXPECT_EQ(shown.pixel(3, 0), 0xFF0000FFu);
 }
+
+// Pixels converted four at a time and the rest one by one: white is left out only when the
+// picture's Transparent is 1, near-white never, whatever the width.
+TEST(SpriteSurface, LeavesOutWhiteAtEveryPlaceOfARow) {
+  const QRgb row[] = {0xFFFFFFFFu, 0xFFFFFFFEu, 0xFF123456u, 0xFFFFFFFFu, 0xFF000000u,
+                      0xFFFEFFFFu, 0xFFFFFFFFu, 0xFF7F7F7Fu, 0xFFFFFFFFu, 0xFFDCDCDCu, 0xFFFFFFFFu};
+  for (const int width : {1, 4, 6, 11}) {
+    for (const int transparent : {0, 1}) {
+      Window window;
+      auto surface = New<SpriteSurface>();
+      surface->SetBounds(0, 0, width, 2);
+      window.AddControl(surface);
+      surface->Backdrop(Solid(width, 2, 0xFF0000FFu));
+      Ref<Picture> picture = NewPicture(width, 2, 32);
+      for (int x = 0; x < width; ++x) picture->Image().setPixel(x, 1, row[x]);
+      picture->Transparent(transparent);
+      surface->Attach(New<Sprite>(picture, 0, 0));
+      const QImage shown = surface->Composite();
+      for (int y = 0; y < 2; ++y)
+        for (int x = 0; x < width; ++x) {
+          const QRgb drawn = y == 1 ? row[x] : 0xFFFFFFFFu;
+          EXPECT_EQ(shown.pixel(x, y), transparent == 1 && drawn == 0xFFFFFFFFu ? 0xFF0000FFu : drawn)
+              << width << " " << transparent << " " << x << "," << y;
+        }
+    }
+  }
+}

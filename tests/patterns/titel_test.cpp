@@ -194,6 +194,21 @@ TEST_P(TitelTextTest, DrawsTheKindsHelpText) {
   }
 }
 
+// The next title of the same size is drawn into the picture of the last one, white again only
+// at the corners: the pixels of a title of its own. At 3840 x 2160 its text is drawn as outlines.
+TEST_F(TitelTest, NextTitleOfTheSameSizeInThePictureOfTheLast) {
+  for (const auto& [w, h] : {std::pair{1280, 1024}, std::pair{3840, 2160}}) {
+    CanvasFixture f(w, h);
+    f.canvas->MakeTitel(0, "ColRed");
+    const std::int64_t made = fw::PicturesMade();
+    f.canvas->MakeTitel(0, "ColGreen");
+    EXPECT_EQ(fw::PicturesMade(), made) << w << " x " << h;
+    int n = 0;
+    const QImage expected = ExpectedTitel(*f.canvas, fw::Screen(0), Localization::HtColGreen(), n);
+    EXPECT_EQ(f.canvas->Titel->Image(), expected) << w << " x " << h;
+  }
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Kinds, TitelTextTest,
     testing::Values(
