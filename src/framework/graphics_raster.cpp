@@ -15,6 +15,7 @@ using Wide = __int128;
 
 constexpr std::int64_t kBand = 256;             // rows whose columns are gathered at once
 constexpr std::size_t kStringStoreFrom = 256;  // pixels; below it the store's start-up costs more
+constexpr std::size_t kStreamFrom = std::size_t{64} << 10;  // bytes of an area; smaller ones stay in the cache
 
 // floor(sqrt(v)) for v below 2^63.
 std::int64_t SquareRoot(std::int64_t v) {
@@ -44,6 +45,47 @@ void FillPixels(std::uint32_t* p, std::size_t n, std::uint32_t pixel) {
   for (; n > 0; --n) *p++ = pixel;
 }
 
+// Sets n pixels from p on, storing whole cache lines past the cache: an area filled row by row
+// would else read every line before writing it, and an area this large leaves the cache anyway.
+// The partial lines at either end get plain stores. The caller ends with a fence (EndStreaming).
+void StreamPixels(std::uint32_t* p, std::size_t n, std::uint32_t pixel) {
+#if defined(__x86_64__)
+  for (; n > 0 && reinterpret_cast<std::uintptr_t>(p) % 64 != 0; --n) *p++ = pixel;
+  const __m128i four = _mm_set1_epi32(static_cast<int>(pixel));
+  for (; n >= 16; n -= 16, p += 16) {
+    auto* line = reinterpret_cast<__m128i*>(p);
+    _mm_stream_si128(line, four);
+    _mm_stream_si128(line + 1, four);
+    _mm_stream_si128(line + 2, four);
+    _mm_stream_si128(line + 3, four);
+  }
+#endif
+  for (; n > 0; --n) *p++ = pixel;
+}
+
+// Orders the streamed stores before whatever reads or writes the pixels next.
+void EndStreaming() {
+#if defined(__x86_64__)
+  _mm_sfence();
+#endif
+}
+
+// Copies n pixels from the row to p, past the cache as StreamPixels does.
+void StreamCopy(std::uint32_t* p, const std::uint32_t* row, std::size_t n) {
+#if defined(__x86_64__)
+  for (; n > 0 && reinterpret_cast<std::uintptr_t>(p) % 64 != 0; --n) *p++ = *row++;
+  for (; n >= 16; n -= 16, p += 16, row += 16) {
+    auto* line = reinterpret_cast<__m128i*>(p);
+    const auto* from = reinterpret_cast<const __m128i*>(row);
+    _mm_stream_si128(line, _mm_loadu_si128(from));
+    _mm_stream_si128(line + 1, _mm_loadu_si128(from + 1));
+    _mm_stream_si128(line + 2, _mm_loadu_si128(from + 2));
+    _mm_stream_si128(line + 3, _mm_loadu_si128(from + 3));
+  }
+#endif
+  for (; n > 0; --n) *p++ = *row++;
+}
+
 }  // namespace
 
 void Fill(QImage& image, std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y1, std::uint32_t rgb) {
@@ -71,16 +113,25 @@ void Fill(QImage& image, std::int64_t x0, std::int64_t y0, std::int64_t x1, std:
     }
     return;
   }
+  if (width * rows * 4 >= kStreamFrom) {
+    for (std::size_t r = 0; r < rows; ++r, row += stride) StreamPixels(reinterpret_cast<std::uint32_t*>(row), width, pixel);
+    EndStreaming();
+    return;
+  }
   for (std::size_t r = 0; r < rows; ++r, row += stride) FillPixels(reinterpret_cast<std::uint32_t*>(row), width, pixel);
 }
 
-void FillColumns(QImage& image, const std::vector<Box>& boxes) {
-  if (boxes.empty()) return;
+void FillColumns(QImage& image, const std::vector<Box>& boxes, std::optional<std::uint32_t> field) {
+  if (boxes.empty()) {
+    if (field) Fill(image, 0, 0, image.width(), image.height(), *field);
+    return;
+  }
   std::int64_t top = boxes.front().y0, bottom = boxes.front().y1;
   for (const Box& b : boxes) {
     top = std::min(top, b.y0);
     bottom = std::max(bottom, b.y1);
   }
+  if (field) top = 0, bottom = image.height();
   const std::size_t stride = static_cast<std::size_t>(image.bytesPerLine());
   uchar* const bits = image.bits();
   // The boxes that reach into a band, in their order, with the rows they cover there.
@@ -89,15 +140,30 @@ void FillColumns(QImage& image, const std::vector<Box>& boxes) {
     std::uint32_t pixel;
   };
   std::vector<Part> band;
+  std::vector<std::uint32_t> row;
   for (std::int64_t bandTop = top; bandTop < bottom; bandTop += kBand) {
     const std::int64_t bandEnd = std::min(bandTop + kBand, bottom);
     band.clear();
+    bool alike = true;  // every part covers every row of the band
     for (const Box& b : boxes) {
       if (b.y1 <= bandTop || b.y0 >= bandEnd) continue;
       band.push_back({static_cast<std::int32_t>(b.x0), static_cast<std::int32_t>(b.x1),
                       static_cast<std::int32_t>(std::max(b.y0, bandTop)), static_cast<std::int32_t>(std::min(b.y1, bandEnd)),
                       0xFF000000u | b.rgb});
+      alike = alike && b.y0 <= bandTop && b.y1 >= bandEnd;
     }
+    if (field && alike) {
+      // Every row of the band comes out the same: it is made once and copied, each pixel
+      // written once.
+      row.assign(static_cast<std::size_t>(image.width()), 0xFF000000u | *field);
+      for (const Part& p : band) std::fill(row.data() + p.x0, row.data() + p.x1, p.pixel);
+      for (std::int64_t y = bandTop; y < bandEnd; ++y) {
+        StreamCopy(reinterpret_cast<std::uint32_t*>(bits + static_cast<std::size_t>(y) * stride), row.data(), row.size());
+      }
+      EndStreaming();
+      continue;
+    }
+    if (field) Fill(image, 0, bandTop, image.width(), bandEnd, *field);
     for (std::int64_t y = bandTop; y < bandEnd; ++y) {
       auto* line = reinterpret_cast<std::uint32_t*>(bits + static_cast<std::size_t>(y) * stride);
       for (const Part& p : band) {

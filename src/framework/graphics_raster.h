@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace fw::raster {
@@ -18,12 +19,13 @@ constexpr std::int64_t kNarrowColumn = 8;
 
 // Clipped rectangles in one colour each, all inside the image, set in their order: row by
 // row (a band of rows at a time), so that many narrow columns cost what their pixels cost
-// rather than a fetch of every row's cache line per column.
+// rather than a fetch of every row's cache line per column. With a field, the whole image is
+// first filled with it; rows that come out alike are then made once and copied.
 struct Box {
   std::int64_t x0, y0, x1, y1;
   std::uint32_t rgb;
 };
-void FillColumns(QImage& image, const std::vector<Box>& boxes);
+void FillColumns(QImage& image, const std::vector<Box>& boxes, std::optional<std::uint32_t> field = std::nullopt);
 
 // One row of a shape, as box-relative columns left..right (inclusive); empty when left > right.
 struct Span {

@@ -236,6 +236,64 @@ TEST_F(Sweep, ThickLinesAreTheirPenBlocks) {
   }
 }
 
+// Fills of every kind the drawing holds back or streams (whole-picture fields, tall narrow
+// columns in bands, large areas) in random order, against a plain model where each fill sets
+// its clipped pixels at once and later fills win.
+TEST_F(Sweep, FillsInAnyOrderSetWhatTheyCover) {
+  for (int round = 0; round < 60; ++round) {
+    const int width = Any(20, 140), height = Any(60, 700);
+    SCOPED_TRACE(testing::Message() << "round " << round << ": " << width << " x " << height);
+    std::vector<std::uint32_t> model(static_cast<std::size_t>(width * height), 0xFFFFFF);
+    const auto set = [&](std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y1, std::uint32_t rgb) {
+      for (std::int64_t y = std::max<std::int64_t>(y0, 0); y < std::min<std::int64_t>(y1, height); ++y) {
+        for (std::int64_t x = std::max<std::int64_t>(x0, 0); x < std::min<std::int64_t>(x1, width); ++x) {
+          model[static_cast<std::size_t>(y * width + x)] = rgb;
+        }
+      }
+    };
+    auto picture = fw::NewPicture(width, height, 32);
+    Graphics& g = *picture->Graphics();
+    for (int step = 0, steps = Any(1, 40); step < steps; ++step) {
+      const std::uint32_t rgb = Any(0, 3) == 0 ? 0xFFFFFF * Any(0, 1) : static_cast<std::uint32_t>(Any(0, 0xFFFFFF));
+      g.ForeColor(rgb);
+      const int x = Any(-10, width), y = Any(-80, height), w = Any(1, 9), h = Any(1, height + 100);
+      switch (Any(0, 5)) {
+        case 0:  // the whole picture, or more
+          g.FillRect(-Any(0, 1), -Any(0, 1), width + 1 + Any(0, 1), height + 1 + Any(0, 1));
+          set(0, 0, width, height, rgb);
+          break;
+        case 1: {  // a vertical line, to the far ends of 32 bits now and then
+          const int top = Any(0, 5) == 0 ? INT_MIN : y, bottom = Any(0, 5) == 0 ? INT_MAX - 9 : y + h;
+          g.PenWidth(w);
+          g.DrawLine(x, bottom, x, top);
+          set(x, top, x + w, std::int64_t{bottom} + 1, rgb);
+          break;
+        }
+        case 2:  // a wide area
+          g.FillRect(x - width / 2, y, width, h);
+          set(x - width / 2, y, x - width / 2 + width, std::int64_t{y} + h, rgb);
+          break;
+        case 3: {  // a short or wide column
+          const int wide = w * Any(1, 3), tall = Any(1, 80);
+          g.FillRect(x, y, wide, tall);
+          set(x, y, x + wide, y + tall, rgb);
+          break;
+        }
+        default:
+          g.FillRect(x, y, w, h);
+          set(x, y, x + w, std::int64_t{y} + h, rgb);
+      }
+      if (Any(0, 9) == 0) picture->Image();  // what waits is drawn
+    }
+    const QImage& image = picture->Image();
+    for (int py = 0; py < height; ++py) {
+      for (int px = 0; px < width; ++px) {
+        ASSERT_EQ(image.pixel(px, py) & 0xFFFFFFu, model[static_cast<std::size_t>(py * width + px)]) << px << ", " << py;
+      }
+    }
+  }
+}
+
 struct Extreme {
   const char* name;
   std::function<void(Graphics&)> draw;
