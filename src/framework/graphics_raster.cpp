@@ -6,28 +6,22 @@
 
 #include <cmath>
 #include <cstring>
+#include <cwchar>
 
 namespace fw::raster {
 
 namespace {
 
-using Wide = __int128;
-
 constexpr std::int64_t kBand = 256;             // rows whose columns are gathered at once
-constexpr std::size_t kStringStoreFrom = 256;  // pixels; below it the store's start-up costs more
-constexpr std::size_t kStreamFrom = std::size_t{64} << 10;  // bytes of an area; smaller ones stay in the cache
-
-// floor(sqrt(v)) for v below 2^63.
-std::int64_t SquareRoot(std::int64_t v) {
-  auto r = static_cast<std::int64_t>(std::sqrt(static_cast<long double>(v)));
-  while (static_cast<Wide>(r) * r > v) --r;
-  while (static_cast<Wide>(r + 1) * (r + 1) <= v) ++r;
-  return r;
-}
+constexpr std::size_t kStringStoreFrom = 2048;  // pixels; the string store is quicker from here
+constexpr std::size_t kStreamFrom = std::size_t{64} << 10;       // bytes of an area
+constexpr std::int64_t kStreamPicture = std::int64_t{16} << 20;  // bytes of a picture
 
 // Sets n pixels from p on, at the speed of memset: memset itself where the four bytes are
-// alike; else, on x86-64, the string store of 4-byte words for longer runs (what memset does
-// for bytes) and 16-byte stores for short ones.
+// alike, else the C library's wide-character fill (4 bytes on this platform), whose vector
+// stores suit rows; on x86-64 the string store of 4-byte words for long runs such as a whole
+// picture, which it writes without reading the lines first.
+static_assert(sizeof(wchar_t) == 4);
 void FillPixels(std::uint32_t* p, std::size_t n, std::uint32_t pixel) {
   const std::uint32_t low = pixel & 0xFF;
   if (pixel == low * 0x01010101u) {
@@ -39,39 +33,21 @@ void FillPixels(std::uint32_t* p, std::size_t n, std::uint32_t pixel) {
     asm volatile("rep stosl" : "+D"(p), "+c"(n) : "a"(pixel) : "memory");
     return;
   }
-  const __m128i four = _mm_set1_epi32(static_cast<int>(pixel));
-  for (; n >= 4; n -= 4, p += 4) _mm_storeu_si128(reinterpret_cast<__m128i*>(p), four);
 #endif
-  for (; n > 0; --n) *p++ = pixel;
+  std::wmemset(reinterpret_cast<wchar_t*>(p), static_cast<wchar_t>(pixel), n);
 }
 
-// Sets n pixels from p on, storing whole cache lines past the cache: an area filled row by row
-// would else read every line before writing it, and an area this large leaves the cache anyway.
-// The partial lines at either end get plain stores. The caller ends with a fence (EndStreaming).
-void StreamPixels(std::uint32_t* p, std::size_t n, std::uint32_t pixel) {
-#if defined(__x86_64__)
-  for (; n > 0 && reinterpret_cast<std::uintptr_t>(p) % 64 != 0; --n) *p++ = pixel;
-  const __m128i four = _mm_set1_epi32(static_cast<int>(pixel));
-  for (; n >= 16; n -= 16, p += 16) {
-    auto* line = reinterpret_cast<__m128i*>(p);
-    _mm_stream_si128(line, four);
-    _mm_stream_si128(line + 1, four);
-    _mm_stream_si128(line + 2, four);
-    _mm_stream_si128(line + 3, four);
-  }
-#endif
-  for (; n > 0; --n) *p++ = pixel;
+// Whether an area of this many bytes is written past the cache. Storing into a line that is
+// not in the cache reads it first, which doubles the traffic of a large area filled row by
+// row; a picture this large cannot stay in the cache anyway, while a smaller one may stay
+// there from one drawing to the next and is best written in place.
+bool Streams(const QImage& image, std::size_t bytes) {
+  return bytes >= kStreamFrom && image.sizeInBytes() >= kStreamPicture;
 }
 
-// Orders the streamed stores before whatever reads or writes the pixels next.
-void EndStreaming() {
-#if defined(__x86_64__)
-  _mm_sfence();
-#endif
-}
-
-// Copies n pixels from the row to p, past the cache as StreamPixels does.
-void StreamCopy(std::uint32_t* p, const std::uint32_t* row, std::size_t n) {
+// Copies n pixels from the row to p with streaming stores for the whole cache lines and
+// plain ones for the partial lines at either end.
+void StreamRow(std::uint32_t* p, const std::uint32_t* row, std::size_t n) {
 #if defined(__x86_64__)
   for (; n > 0 && reinterpret_cast<std::uintptr_t>(p) % 64 != 0; --n) *p++ = *row++;
   for (; n >= 16; n -= 16, p += 16, row += 16) {
@@ -84,6 +60,25 @@ void StreamCopy(std::uint32_t* p, const std::uint32_t* row, std::size_t n) {
   }
 #endif
   for (; n > 0; --n) *p++ = *row++;
+}
+
+// Copies the row (n pixels) into rows first..last of the image from column x on.
+void CopyRows(QImage& image, std::int64_t x, std::int64_t first, std::int64_t last, const std::uint32_t* row,
+              std::size_t n) {
+  const auto stride = static_cast<std::size_t>(image.bytesPerLine());
+  uchar* line = image.bits() + static_cast<std::size_t>(first) * stride + static_cast<std::size_t>(x) * 4;
+  const bool stream = Streams(image, n * 4 * static_cast<std::size_t>(last - first));
+  for (std::int64_t y = first; y < last; ++y, line += stride) {
+    auto* p = reinterpret_cast<std::uint32_t*>(line);
+    if (stream) {
+      StreamRow(p, row, n);
+    } else {
+      std::memcpy(p, row, n * 4);
+    }
+  }
+#if defined(__x86_64__)
+  if (stream) _mm_sfence();  // the streamed stores before whatever comes next
+#endif
 }
 
 }  // namespace
@@ -113,9 +108,9 @@ void Fill(QImage& image, std::int64_t x0, std::int64_t y0, std::int64_t x1, std:
     }
     return;
   }
-  if (width * rows * 4 >= kStreamFrom) {
-    for (std::size_t r = 0; r < rows; ++r, row += stride) StreamPixels(reinterpret_cast<std::uint32_t*>(row), width, pixel);
-    EndStreaming();
+  if (Streams(image, width * rows * 4)) {
+    const std::vector<std::uint32_t> line(width, pixel);
+    CopyRows(image, x0, y0, y1, line.data(), width);
     return;
   }
   for (std::size_t r = 0; r < rows; ++r, row += stride) FillPixels(reinterpret_cast<std::uint32_t*>(row), width, pixel);
@@ -157,10 +152,7 @@ void FillColumns(QImage& image, const std::vector<Box>& boxes, std::optional<std
       // written once.
       row.assign(static_cast<std::size_t>(image.width()), 0xFF000000u | *field);
       for (const Part& p : band) std::fill(row.data() + p.x0, row.data() + p.x1, p.pixel);
-      for (std::int64_t y = bandTop; y < bandEnd; ++y) {
-        StreamCopy(reinterpret_cast<std::uint32_t*>(bits + static_cast<std::size_t>(y) * stride), row.data(), row.size());
-      }
-      EndStreaming();
+      CopyRows(image, 0, bandTop, bandEnd, row.data(), row.size());
       continue;
     }
     if (field) Fill(image, 0, bandTop, image.width(), bandEnd, *field);
@@ -182,8 +174,19 @@ void FillColumns(QImage& image, const std::vector<Box>& boxes, std::optional<std
 Span OvalRow(std::int64_t w, std::int64_t h, std::int64_t j) {
   const std::int64_t y = 2 * j + 1 - h;
   if (y >= -1 && y <= 1) return {0, w - 1};
-  const Wide slack = static_cast<Wide>(w) * w * (static_cast<Wide>(h) * h - static_cast<Wide>(y) * y);
-  std::int64_t x = SquareRoot(static_cast<std::int64_t>(slack / (static_cast<Wide>(h) * h)));
+  // The largest X with X^2 h^2 <= w^2 (h^2 - y^2): estimated in floating point, then made
+  // exact with products that fit in 128 bits (w and h are below 2^32).
+  using Unsigned = unsigned __int128;
+  const Unsigned slack = static_cast<Unsigned>(w) * w * static_cast<Unsigned>(h - y) * static_cast<Unsigned>(h + y);
+  const auto tooWide = [&](std::int64_t v) {
+    const Unsigned vh = static_cast<Unsigned>(v) * static_cast<Unsigned>(h);
+    return vh * vh > slack;
+  };
+  auto x = static_cast<std::int64_t>(static_cast<double>(w) *
+                                     std::sqrt(static_cast<double>(h - y) * static_cast<double>(h + y)) /
+                                     static_cast<double>(h));
+  while (x > 0 && tooWide(x)) --x;
+  while (!tooWide(x + 1)) ++x;
   if ((x - (w + 1)) % 2 != 0) --x;  // X has the parity of w + 1
   if (x < 0) x = 1;                 // only for even w: the middle two pixels
   return {(w - 1 - x) / 2, (w - 1 + x) / 2};

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "framework/graphics.h"
+#include "framework/graphics_raster.h"
 #include "framework/picture.h"
 
 using fw::Graphics;
@@ -289,6 +290,37 @@ TEST_F(Sweep, FillsInAnyOrderSetWhatTheyCover) {
     for (int py = 0; py < height; ++py) {
       for (int px = 0; px < width; ++px) {
         ASSERT_EQ(image.pixel(px, py) & 0xFFFFFFu, model[static_cast<std::size_t>(py * width + px)]) << px << ", " << py;
+      }
+    }
+  }
+}
+
+// The row of an ellipse as first computed, by a 128-bit division and an integer square root:
+// the reference for the quicker OvalRow.
+fw::raster::Span ReferenceOvalRow(std::int64_t w, std::int64_t h, std::int64_t j) {
+  const std::int64_t y = 2 * j + 1 - h;
+  if (y >= -1 && y <= 1) return {0, w - 1};
+  const __int128 q = static_cast<__int128>(w) * w * (static_cast<__int128>(h) * h - static_cast<__int128>(y) * y) /
+                     (static_cast<__int128>(h) * h);
+  std::int64_t x = 0;
+  for (std::int64_t step = std::int64_t{1} << 32; step > 0; step /= 2) {
+    if (static_cast<__int128>(x + step) * (x + step) <= q) x += step;
+  }
+  if ((x - (w + 1)) % 2 != 0) --x;
+  if (x < 0) x = 1;
+  return {(w - 1 - x) / 2, (w - 1 + x) / 2};
+}
+
+TEST_F(Sweep, OvalRowsMatchTheReference) {
+  const std::int64_t sizes[] = {1, 2, 3, 4, 7, 64, 1081, 2161, 65535, 1000000007, INT_MAX - 1, INT_MAX};
+  for (const std::int64_t w : sizes) {
+    for (const std::int64_t h : sizes) {
+      std::vector<std::int64_t> rows{0, 1, h / 2 - 1, h / 2, h - 2, h - 1};
+      for (int i = 0; i < 40; ++i) rows.push_back(std::uniform_int_distribution<std::int64_t>(0, h - 1)(random_));
+      for (const std::int64_t j : rows) {
+        if (j < 0 || j >= h) continue;
+        const fw::raster::Span fast = fw::raster::OvalRow(w, h, j), plain = ReferenceOvalRow(w, h, j);
+        ASSERT_TRUE(fast.left == plain.left && fast.right == plain.right) << w << " x " << h << " row " << j;
       }
     }
   }
