@@ -17,26 +17,6 @@ constexpr std::size_t kStringStoreFrom = 2048;  // pixels; the string store is q
 constexpr std::size_t kStreamFrom = std::size_t{64} << 10;       // bytes of an area
 constexpr std::int64_t kStreamPicture = std::int64_t{16} << 20;  // bytes of a picture
 
-// Sets n pixels from p on, at the speed of memset: memset itself where the four bytes are
-// alike, else the C library's wide-character fill (4 bytes on this platform), whose vector
-// stores suit rows; on x86-64 the string store of 4-byte words for long runs such as a whole
-// picture, which it writes without reading the lines first.
-static_assert(sizeof(wchar_t) == 4);
-void FillPixels(std::uint32_t* p, std::size_t n, std::uint32_t pixel) {
-  const std::uint32_t low = pixel & 0xFF;
-  if (pixel == low * 0x01010101u) {
-    std::memset(p, static_cast<int>(low), n * 4);
-    return;
-  }
-#if defined(__x86_64__) && defined(__GNUC__)
-  if (n >= kStringStoreFrom) {
-    asm volatile("rep stosl" : "+D"(p), "+c"(n) : "a"(pixel) : "memory");
-    return;
-  }
-#endif
-  std::wmemset(reinterpret_cast<wchar_t*>(p), static_cast<wchar_t>(pixel), n);
-}
-
 // Whether an area of this many bytes is written past the cache. Storing into a line that is
 // not in the cache reads it first, which doubles the traffic of a large area filled row by
 // row; a picture this large cannot stay in the cache anyway, while a smaller one may stay
@@ -82,6 +62,26 @@ void CopyRows(QImage& image, std::int64_t x, std::int64_t first, std::int64_t la
 }
 
 }  // namespace
+
+// At the speed of memset: memset itself where the four bytes are
+// alike, else the C library's wide-character fill (4 bytes on this platform), whose vector
+// stores suit rows; on x86-64 the string store of 4-byte words for long runs such as a whole
+// picture, which it writes without reading the lines first.
+static_assert(sizeof(wchar_t) == 4);
+void FillPixels(std::uint32_t* p, std::size_t n, std::uint32_t pixel) {
+  const std::uint32_t low = pixel & 0xFF;
+  if (pixel == low * 0x01010101u) {
+    std::memset(p, static_cast<int>(low), n * 4);
+    return;
+  }
+#if defined(__x86_64__) && defined(__GNUC__)
+  if (n >= kStringStoreFrom) {
+    asm volatile("rep stosl" : "+D"(p), "+c"(n) : "a"(pixel) : "memory");
+    return;
+  }
+#endif
+  std::wmemset(reinterpret_cast<wchar_t*>(p), static_cast<wchar_t>(pixel), n);
+}
 
 void Fill(QImage& image, std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y1, std::uint32_t rgb) {
   x0 = std::max<std::int64_t>(x0, 0);
