@@ -14,8 +14,8 @@ namespace {
 
 constexpr std::int64_t kBand = 256;             // rows whose columns are gathered at once
 constexpr std::size_t kStringStoreFrom = 2048;  // pixels; the string store is quicker from here
-constexpr std::size_t kStreamFrom = std::size_t{64} << 10;       // bytes of an area
-constexpr std::int64_t kStreamPicture = std::int64_t{16} << 20;  // bytes of a picture
+constexpr std::size_t kStreamFrom = std::size_t{64} << 10;       // bytes of an area (see Streams)
+constexpr std::int64_t kStreamPicture = std::int64_t{16} << 20;  // bytes of a picture (see Streams)
 
 // Whether an area of this many bytes is written past the cache. Storing into a line that is
 // not in the cache reads it first, which doubles the traffic of a large area filled row by
@@ -63,10 +63,10 @@ void CopyRows(QImage& image, std::int64_t x, std::int64_t first, std::int64_t la
 
 }  // namespace
 
-// At the speed of memset: memset itself where the four bytes are
-// alike, else the C library's wide-character fill (4 bytes on this platform), whose vector
-// stores suit rows; on x86-64 the string store of 4-byte words for long runs such as a whole
-// picture, which it writes without reading the lines first.
+// memset itself where the four bytes are alike, else the C library's wide-character fill
+// (4 bytes on this platform), whose vector stores suit rows; on x86-64 the string store of
+// 4-byte words for long runs such as a whole picture, which it writes without reading the
+// lines first.
 static_assert(sizeof(wchar_t) == 4);
 void FillPixels(std::uint32_t* p, std::size_t n, std::uint32_t pixel) {
   const std::uint32_t low = pixel & 0xFF;
