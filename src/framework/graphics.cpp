@@ -34,11 +34,17 @@ void Graphics::Area(std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int6
   x1 = std::min<std::int64_t>(x1, image_->width());
   y1 = std::min<std::int64_t>(y1, image_->height());
   if (x0 >= x1 || y0 >= y1) return;
+  if (x0 == 0 && y0 == 0 && x1 == image_->width() && y1 == image_->height()) {
+    columns_.clear();  // all under it
+    field_ = rgb;
+    return;
+  }
   if (x1 - x0 <= raster::kNarrowColumn && y1 - y0 >= kTall) {
     if (columns_.size() >= kMostWaiting) DrawColumns();
     columns_.push_back({x0, y0, x1, y1, rgb});
     return;
   }
+  if (field_) DrawColumns();
   for (const raster::Box& c : columns_) {
     if (Meet(x0, y0, x1, y1, c.x0, c.y0, c.x1, c.y1)) {
       DrawColumns();
@@ -49,8 +55,9 @@ void Graphics::Area(std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int6
 }
 
 void Graphics::DrawColumns() {
-  raster::FillColumns(*image_, columns_);
+  raster::FillColumns(*image_, columns_, field_);
   columns_.clear();
+  field_.reset();
 }
 
 std::int32_t Graphics::Width() const { return image_->width(); }

@@ -16,6 +16,7 @@
 // Text is the one thing drawn with anti-aliasing: gray levels, never sub-pixel colours.
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -101,13 +102,16 @@ private:
   // Every verb sets its pixels through Area. A tall column a few pixels wide (a vertical line,
   // the side of a frame) waits, and the waiting columns are drawn together a band of rows at a
   // time: one column after another down the whole picture would fetch every row's cache line
-  // again for each column. A fill that meets no waiting column need not wait for them.
+  // again for each column. A fill that meets no waiting column need not wait for them. A fill
+  // of the whole picture waits too, as the field under the columns that follow it, so that
+  // the picture's rows are written once for both.
   void Area(std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y1);
   void DrawColumns();
   void EndText();
 
   std::shared_ptr<QImage> image_;
   std::vector<raster::Box> columns_;
+  std::optional<std::uint32_t> field_;  // the colour of a waiting fill of the whole picture
   std::unique_ptr<QPainter> textPainter_;  // kept open from one string to the next
   Color foreColor_;
   std::int32_t penWidth_ = 1;

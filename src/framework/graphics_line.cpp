@@ -63,6 +63,7 @@ void Graphics::DrawLine(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::
   const Walk walk{std::max(dx, dy), std::min(dx, dy)};
   const std::int64_t minorStep = (xMajor ? by > ay : bx > ax) ? 1 : -1;
 
+  const raster::RowWriter out(*image_, foreColor_.rgb);
   const raster::Rows rows = raster::VisibleRows(*image_, std::min(ay, by), dy + ph);
   for (std::int64_t j = rows.first; j < rows.last; ++j) {
     // Points with lo <= y <= hi put their blocks on this row.
@@ -82,7 +83,7 @@ void Graphics::DrawLine(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::
     std::int64_t left = xMajor ? ax + first : ax + minorStep * walk.Offset(first);
     std::int64_t right = xMajor ? ax + last : ax + minorStep * walk.Offset(last);
     if (left > right) std::swap(left, right);
-    raster::Fill(*image_, left, hi, right + pw, hi + 1, foreColor_.rgb);
+    out.Span(hi, left, right + pw);
   }
 }
 

@@ -6,27 +6,68 @@
 
 #include <cmath>
 #include <cstring>
+#include <cwchar>
 
 namespace fw::raster {
 
 namespace {
 
-using Wide = __int128;
-
 constexpr std::int64_t kBand = 256;             // rows whose columns are gathered at once
-constexpr std::size_t kStringStoreFrom = 256;  // pixels; below it the store's start-up costs more
+constexpr std::size_t kStringStoreFrom = 2048;  // pixels; the string store is quicker from here
+constexpr std::size_t kStreamFrom = std::size_t{64} << 10;       // bytes of an area (see Streams)
+constexpr std::int64_t kStreamPicture = std::int64_t{16} << 20;  // bytes of a picture (see Streams)
 
-// floor(sqrt(v)) for v below 2^63.
-std::int64_t SquareRoot(std::int64_t v) {
-  auto r = static_cast<std::int64_t>(std::sqrt(static_cast<long double>(v)));
-  while (static_cast<Wide>(r) * r > v) --r;
-  while (static_cast<Wide>(r + 1) * (r + 1) <= v) ++r;
-  return r;
+// Whether an area of this many bytes is written past the cache. Storing into a line that is
+// not in the cache reads it first, which doubles the traffic of a large area filled row by
+// row; a picture this large cannot stay in the cache anyway, while a smaller one may stay
+// there from one drawing to the next and is best written in place.
+bool Streams(const QImage& image, std::size_t bytes) {
+  return bytes >= kStreamFrom && image.sizeInBytes() >= kStreamPicture;
 }
 
-// Sets n pixels from p on, at the speed of memset: memset itself where the four bytes are
-// alike; else, on x86-64, the string store of 4-byte words for longer runs (what memset does
-// for bytes) and 16-byte stores for short ones.
+// Copies n pixels from the row to p with streaming stores for the whole cache lines and
+// plain ones for the partial lines at either end.
+void StreamRow(std::uint32_t* p, const std::uint32_t* row, std::size_t n) {
+#if defined(__x86_64__)
+  for (; n > 0 && reinterpret_cast<std::uintptr_t>(p) % 64 != 0; --n) *p++ = *row++;
+  for (; n >= 16; n -= 16, p += 16, row += 16) {
+    auto* line = reinterpret_cast<__m128i*>(p);
+    const auto* from = reinterpret_cast<const __m128i*>(row);
+    _mm_stream_si128(line, _mm_loadu_si128(from));
+    _mm_stream_si128(line + 1, _mm_loadu_si128(from + 1));
+    _mm_stream_si128(line + 2, _mm_loadu_si128(from + 2));
+    _mm_stream_si128(line + 3, _mm_loadu_si128(from + 3));
+  }
+#endif
+  for (; n > 0; --n) *p++ = *row++;
+}
+
+// Copies the row (n pixels) into rows first..last of the image from column x on.
+void CopyRows(QImage& image, std::int64_t x, std::int64_t first, std::int64_t last, const std::uint32_t* row,
+              std::size_t n) {
+  const auto stride = static_cast<std::size_t>(image.bytesPerLine());
+  uchar* line = image.bits() + static_cast<std::size_t>(first) * stride + static_cast<std::size_t>(x) * 4;
+  const bool stream = Streams(image, n * 4 * static_cast<std::size_t>(last - first));
+  for (std::int64_t y = first; y < last; ++y, line += stride) {
+    auto* p = reinterpret_cast<std::uint32_t*>(line);
+    if (stream) {
+      StreamRow(p, row, n);
+    } else {
+      std::memcpy(p, row, n * 4);
+    }
+  }
+#if defined(__x86_64__)
+  if (stream) _mm_sfence();  // the streamed stores before whatever comes next
+#endif
+}
+
+}  // namespace
+
+// memset itself where the four bytes are alike, else the C library's wide-character fill
+// (4 bytes on this platform), whose vector stores suit rows; on x86-64 the string store of
+// 4-byte words for long runs such as a whole picture, which it writes without reading the
+// lines first.
+static_assert(sizeof(wchar_t) == 4);
 void FillPixels(std::uint32_t* p, std::size_t n, std::uint32_t pixel) {
   const std::uint32_t low = pixel & 0xFF;
   if (pixel == low * 0x01010101u) {
@@ -38,13 +79,9 @@ void FillPixels(std::uint32_t* p, std::size_t n, std::uint32_t pixel) {
     asm volatile("rep stosl" : "+D"(p), "+c"(n) : "a"(pixel) : "memory");
     return;
   }
-  const __m128i four = _mm_set1_epi32(static_cast<int>(pixel));
-  for (; n >= 4; n -= 4, p += 4) _mm_storeu_si128(reinterpret_cast<__m128i*>(p), four);
 #endif
-  for (; n > 0; --n) *p++ = pixel;
+  std::wmemset(reinterpret_cast<wchar_t*>(p), static_cast<wchar_t>(pixel), n);
 }
-
-}  // namespace
 
 void Fill(QImage& image, std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y1, std::uint32_t rgb) {
   x0 = std::max<std::int64_t>(x0, 0);
@@ -71,16 +108,25 @@ void Fill(QImage& image, std::int64_t x0, std::int64_t y0, std::int64_t x1, std:
     }
     return;
   }
+  if (Streams(image, width * rows * 4)) {
+    const std::vector<std::uint32_t> line(width, pixel);
+    CopyRows(image, x0, y0, y1, line.data(), width);
+    return;
+  }
   for (std::size_t r = 0; r < rows; ++r, row += stride) FillPixels(reinterpret_cast<std::uint32_t*>(row), width, pixel);
 }
 
-void FillColumns(QImage& image, const std::vector<Box>& boxes) {
-  if (boxes.empty()) return;
+void FillColumns(QImage& image, const std::vector<Box>& boxes, std::optional<std::uint32_t> field) {
+  if (boxes.empty()) {
+    if (field) Fill(image, 0, 0, image.width(), image.height(), *field);
+    return;
+  }
   std::int64_t top = boxes.front().y0, bottom = boxes.front().y1;
   for (const Box& b : boxes) {
     top = std::min(top, b.y0);
     bottom = std::max(bottom, b.y1);
   }
+  if (field) top = 0, bottom = image.height();
   const std::size_t stride = static_cast<std::size_t>(image.bytesPerLine());
   uchar* const bits = image.bits();
   // The boxes that reach into a band, in their order, with the rows they cover there.
@@ -89,15 +135,27 @@ void FillColumns(QImage& image, const std::vector<Box>& boxes) {
     std::uint32_t pixel;
   };
   std::vector<Part> band;
+  std::vector<std::uint32_t> row;
   for (std::int64_t bandTop = top; bandTop < bottom; bandTop += kBand) {
     const std::int64_t bandEnd = std::min(bandTop + kBand, bottom);
     band.clear();
+    bool alike = true;  // every part covers every row of the band
     for (const Box& b : boxes) {
       if (b.y1 <= bandTop || b.y0 >= bandEnd) continue;
       band.push_back({static_cast<std::int32_t>(b.x0), static_cast<std::int32_t>(b.x1),
                       static_cast<std::int32_t>(std::max(b.y0, bandTop)), static_cast<std::int32_t>(std::min(b.y1, bandEnd)),
                       0xFF000000u | b.rgb});
+      alike = alike && b.y0 <= bandTop && b.y1 >= bandEnd;
     }
+    if (field && alike) {
+      // Every row of the band comes out the same: it is made once and copied, each pixel
+      // written once.
+      row.assign(static_cast<std::size_t>(image.width()), 0xFF000000u | *field);
+      for (const Part& p : band) std::fill(row.data() + p.x0, row.data() + p.x1, p.pixel);
+      CopyRows(image, 0, bandTop, bandEnd, row.data(), row.size());
+      continue;
+    }
+    if (field) Fill(image, 0, bandTop, image.width(), bandEnd, *field);
     for (std::int64_t y = bandTop; y < bandEnd; ++y) {
       auto* line = reinterpret_cast<std::uint32_t*>(bits + static_cast<std::size_t>(y) * stride);
       for (const Part& p : band) {
@@ -116,8 +174,19 @@ void FillColumns(QImage& image, const std::vector<Box>& boxes) {
 Span OvalRow(std::int64_t w, std::int64_t h, std::int64_t j) {
   const std::int64_t y = 2 * j + 1 - h;
   if (y >= -1 && y <= 1) return {0, w - 1};
-  const Wide slack = static_cast<Wide>(w) * w * (static_cast<Wide>(h) * h - static_cast<Wide>(y) * y);
-  std::int64_t x = SquareRoot(static_cast<std::int64_t>(slack / (static_cast<Wide>(h) * h)));
+  // The largest X with X^2 h^2 <= w^2 (h^2 - y^2): estimated in floating point, then made
+  // exact with products that fit in 128 bits (w and h are below 2^32).
+  using Unsigned = unsigned __int128;
+  const Unsigned slack = static_cast<Unsigned>(w) * w * static_cast<Unsigned>(h - y) * static_cast<Unsigned>(h + y);
+  const auto tooWide = [&](std::int64_t v) {
+    const Unsigned vh = static_cast<Unsigned>(v) * static_cast<Unsigned>(h);
+    return vh * vh > slack;
+  };
+  auto x = static_cast<std::int64_t>(static_cast<double>(w) *
+                                     std::sqrt(static_cast<double>(h - y) * static_cast<double>(h + y)) /
+                                     static_cast<double>(h));
+  while (x > 0 && tooWide(x)) --x;
+  while (!tooWide(x + 1)) ++x;
   if ((x - (w + 1)) % 2 != 0) --x;  // X has the parity of w + 1
   if (x < 0) x = 1;                 // only for even w: the middle two pixels
   return {(w - 1 - x) / 2, (w - 1 + x) / 2};

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace fw::raster {
@@ -12,18 +13,50 @@ namespace fw::raster {
 // Sets the pixels x0 <= px < x1, y0 <= py < y1 that lie in the image.
 void Fill(QImage& image, std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y1, std::uint32_t rgb);
 
+// Sets n pixels from p on at the speed of memset.
+void FillPixels(std::uint32_t* p, std::size_t n, std::uint32_t pixel);
+
+// Sets spans of rows of the image in one colour, for the verbs that draw a row at a time: the
+// image's layout is looked up once, not for every row.
+class RowWriter {
+public:
+  RowWriter(QImage& image, std::uint32_t rgb)
+      : bits_(image.bits()), stride_(static_cast<std::size_t>(image.bytesPerLine())), width_(image.width()),
+        pixel_(0xFF000000u | rgb) {}
+  // The pixels x0 <= px < x1 of row y, which must lie in the image; x0 and x1 are clipped.
+  void Span(std::int64_t y, std::int64_t x0, std::int64_t x1) const {
+    x0 = std::max<std::int64_t>(x0, 0);
+    x1 = std::min(x1, width_);
+    if (x0 >= x1) return;
+    auto* p = reinterpret_cast<std::uint32_t*>(bits_ + static_cast<std::size_t>(y) * stride_) + x0;
+    const auto n = static_cast<std::size_t>(x1 - x0);
+    if (n > 8) {
+      FillPixels(p, n, pixel_);
+      return;
+    }
+    for (std::size_t i = 0; i < n; ++i) p[i] = pixel_;  // a call costs more than these few
+  }
+
+private:
+  uchar* bits_;
+  std::size_t stride_;
+  std::int64_t width_;
+  std::uint32_t pixel_;
+};
+
 // Columns at most this many pixels wide are set pixel by pixel, and tall ones wait in Graphics
 // to be set together by FillColumns: a call per row would cost more than their pixels.
 constexpr std::int64_t kNarrowColumn = 8;
 
 // Clipped rectangles in one colour each, all inside the image, set in their order: row by
 // row (a band of rows at a time), so that many narrow columns cost what their pixels cost
-// rather than a fetch of every row's cache line per column.
+// rather than a fetch of every row's cache line per column. With a field, the whole image is
+// first filled with it; rows that come out alike are then made once and copied.
 struct Box {
   std::int64_t x0, y0, x1, y1;
   std::uint32_t rgb;
 };
-void FillColumns(QImage& image, const std::vector<Box>& boxes);
+void FillColumns(QImage& image, const std::vector<Box>& boxes, std::optional<std::uint32_t> field = std::nullopt);
 
 // One row of a shape, as box-relative columns left..right (inclusive); empty when left > right.
 struct Span {
@@ -53,18 +86,22 @@ inline Rows VisibleRows(const QImage& image, std::int64_t y, std::int64_t h) {
 // Fills the shape whose rows rowOf(j) gives, in the box (x, y, w, h).
 template <class RowOf>
 void FillShape(QImage& image, std::int64_t x, std::int64_t y, std::int64_t h, RowOf rowOf, std::uint32_t rgb) {
+  const RowWriter out(image, rgb);
   const Rows rows = VisibleRows(image, y, h);
   for (std::int64_t j = rows.first; j < rows.last; ++j) {
     const Span s = rowOf(j);
-    if (!s.Empty()) Fill(image, x + s.left, y + j, x + s.right + 1, y + j + 1, rgb);
+    if (!s.Empty()) out.Span(y + j, x + s.left, x + s.right + 1);
   }
 }
 
 // The outline of such a shape (rows and columns each one run): the pixels that have a pixel
-// outside the shape within pw along their row or within ph along their column.
+// outside the shape within pw along their row or within ph along their column. The shape's
+// rows are nested and mirrored top to bottom, so of the rows ph above and ph below, the one
+// farther from the middle is the narrower and alone decides.
 template <class RowOf>
 void OutlineShape(QImage& image, std::int64_t x, std::int64_t y, std::int64_t h, std::int64_t pw, std::int64_t ph,
                   RowOf rowOf, std::uint32_t rgb) {
+  const RowWriter out(image, rgb);
   const Rows rows = VisibleRows(image, y, h);
   for (std::int64_t j = rows.first; j < rows.last; ++j) {
     const Span s = rowOf(j);
@@ -73,14 +110,14 @@ void OutlineShape(QImage& image, std::int64_t x, std::int64_t y, std::int64_t h,
     if (j - ph < 0 || j + ph >= h) {
       inner = Span{};
     } else if (!inner.Empty()) {
-      inner = Intersect(inner, Intersect(rowOf(j - ph), rowOf(j + ph)));
+      inner = Intersect(inner, rowOf(2 * j + 1 < h ? j - ph : j + ph));
     }
     if (inner.Empty()) {
-      Fill(image, x + s.left, y + j, x + s.right + 1, y + j + 1, rgb);
+      out.Span(y + j, x + s.left, x + s.right + 1);
       continue;
     }
-    Fill(image, x + s.left, y + j, x + inner.left, y + j + 1, rgb);
-    Fill(image, x + inner.right + 1, y + j, x + s.right + 1, y + j + 1, rgb);
+    out.Span(y + j, x + s.left, x + inner.left);
+    out.Span(y + j, x + inner.right + 1, x + s.right + 1);
   }
 }
 

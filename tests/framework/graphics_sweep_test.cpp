@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "framework/graphics.h"
+#include "framework/graphics_raster.h"
 #include "framework/picture.h"
 
 using fw::Graphics;
@@ -231,6 +232,99 @@ TEST_F(Sweep, ThickLinesAreTheirPenBlocks) {
           for (int bx = x - pw + 1; bx <= x && !covered; ++bx) covered = thin.At(bx, by);
         }
         ASSERT_EQ(thick.At(x, y), covered) << x << ", " << y;
+      }
+    }
+  }
+}
+
+// Fills of every kind the drawing holds back or streams (whole-picture fields, tall narrow
+// columns in bands, large areas) in random order, against a plain model where each fill sets
+// its clipped pixels at once and later fills win. The first rounds draw into pictures of
+// 16 MiB and more, where large areas stream past the cache; odd widths put the rows at every
+// offset within a cache line.
+TEST_F(Sweep, FillsInAnyOrderSetWhatTheyCover) {
+  for (int round = 0; round < 60; ++round) {
+    const bool large = round < 5;
+    const int width = large ? Any(2048, 2080) : Any(20, 140), height = large ? 2048 : Any(60, 700);
+    SCOPED_TRACE(testing::Message() << "round " << round << ": " << width << " x " << height);
+    std::vector<std::uint32_t> model(static_cast<std::size_t>(width * height), 0xFFFFFF);
+    const auto set = [&](std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y1, std::uint32_t rgb) {
+      for (std::int64_t y = std::max<std::int64_t>(y0, 0); y < std::min<std::int64_t>(y1, height); ++y) {
+        for (std::int64_t x = std::max<std::int64_t>(x0, 0); x < std::min<std::int64_t>(x1, width); ++x) {
+          model[static_cast<std::size_t>(y * width + x)] = rgb;
+        }
+      }
+    };
+    auto picture = fw::NewPicture(width, height, 32);
+    Graphics& g = *picture->Graphics();
+    for (int step = 0, steps = large ? Any(6, 16) : Any(1, 40); step < steps; ++step) {
+      const std::uint32_t rgb = Any(0, 3) == 0 ? 0xFFFFFF * Any(0, 1) : static_cast<std::uint32_t>(Any(0, 0xFFFFFF));
+      g.ForeColor(rgb);
+      const int x = Any(-10, width), y = Any(-80, height), w = Any(1, 9), h = Any(1, height + 100);
+      switch (Any(0, 5)) {
+        case 0:  // the whole picture, or more
+          g.FillRect(-Any(0, 1), -Any(0, 1), width + 1 + Any(0, 1), height + 1 + Any(0, 1));
+          set(0, 0, width, height, rgb);
+          break;
+        case 1: {  // a vertical line, to the far ends of 32 bits now and then
+          const int top = Any(0, 5) == 0 ? INT_MIN : y, bottom = Any(0, 5) == 0 ? INT_MAX - 9 : y + h;
+          g.PenWidth(w);
+          g.DrawLine(x, bottom, x, top);
+          set(x, top, x + w, std::int64_t{bottom} + 1, rgb);
+          break;
+        }
+        case 2:  // a wide area
+          g.FillRect(x - width / 2, y, width, h);
+          set(x - width / 2, y, x - width / 2 + width, std::int64_t{y} + h, rgb);
+          break;
+        case 3: {  // a short or wide column
+          const int wide = w * Any(1, 3), tall = Any(1, 80);
+          g.FillRect(x, y, wide, tall);
+          set(x, y, x + wide, y + tall, rgb);
+          break;
+        }
+        default:
+          g.FillRect(x, y, w, h);
+          set(x, y, x + w, std::int64_t{y} + h, rgb);
+      }
+      if (Any(0, 9) == 0) picture->Image();  // what waits is drawn
+    }
+    const QImage& image = picture->Image();
+    for (int py = 0; py < height; ++py) {
+      const auto* line = reinterpret_cast<const std::uint32_t*>(image.constScanLine(py));
+      for (int px = 0; px < width; ++px) {
+        ASSERT_EQ(line[px] & 0xFFFFFFu, model[static_cast<std::size_t>(py * width + px)]) << px << ", " << py;
+      }
+    }
+  }
+}
+
+// The row of an ellipse as first computed, by a 128-bit division and an integer square root:
+// the reference for the quicker OvalRow.
+fw::raster::Span ReferenceOvalRow(std::int64_t w, std::int64_t h, std::int64_t j) {
+  const std::int64_t y = 2 * j + 1 - h;
+  if (y >= -1 && y <= 1) return {0, w - 1};
+  const __int128 q = static_cast<__int128>(w) * w * (static_cast<__int128>(h) * h - static_cast<__int128>(y) * y) /
+                     (static_cast<__int128>(h) * h);
+  std::int64_t x = 0;
+  for (std::int64_t step = std::int64_t{1} << 32; step > 0; step /= 2) {
+    if (static_cast<__int128>(x + step) * (x + step) <= q) x += step;
+  }
+  if ((x - (w + 1)) % 2 != 0) --x;
+  if (x < 0) x = 1;
+  return {(w - 1 - x) / 2, (w - 1 + x) / 2};
+}
+
+TEST_F(Sweep, OvalRowsMatchTheReference) {
+  const std::int64_t sizes[] = {1, 2, 3, 4, 7, 64, 1081, 2161, 65535, 1000000007, INT_MAX - 1, INT_MAX};
+  for (const std::int64_t w : sizes) {
+    for (const std::int64_t h : sizes) {
+      std::vector<std::int64_t> rows{0, 1, h / 2 - 1, h / 2, h - 2, h - 1};
+      for (int i = 0; i < 40; ++i) rows.push_back(std::uniform_int_distribution<std::int64_t>(0, h - 1)(random_));
+      for (const std::int64_t j : rows) {
+        if (j < 0 || j >= h) continue;
+        const fw::raster::Span fast = fw::raster::OvalRow(w, h, j), plain = ReferenceOvalRow(w, h, j);
+        ASSERT_TRUE(fast.left == plain.left && fast.right == plain.right) << w << " x " << h << " row " << j;
       }
     }
   }
