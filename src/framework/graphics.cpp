@@ -21,13 +21,15 @@ bool Meet(std::int64_t ax0, std::int64_t ay0, std::int64_t ax1, std::int64_t ay1
 
 }  // namespace
 
+// The text painter stays open while the verbs fill pixels under it: its drawing is done when
+// a call returns, and a painter begun again for every label costs more than the label. It ends
+// only where the picture is handed out (a shared copy would see its later strokes).
 void Graphics::Settle() {
   EndText();
   DrawColumns();
 }
 
 void Graphics::Area(std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y1) {
-  EndText();
   const std::uint32_t rgb = foreColor_.rgb;
   x0 = std::max<std::int64_t>(x0, 0);
   y0 = std::max<std::int64_t>(y0, 0);
@@ -87,14 +89,14 @@ void Graphics::DrawRect(std::int32_t x, std::int32_t y, std::int32_t width, std:
 void Graphics::FillOval(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height) {
   if (width < 1 || height < 1) return;
   const auto row = [width, height](std::int64_t j) { return raster::OvalRow(width, height, j); };
-  Settle();
+  DrawColumns();
   raster::FillShape(*image_, x, y, height, row, foreColor_.rgb);
 }
 
 void Graphics::DrawOval(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height) {
   if (width < 1 || height < 1 || penWidth_ < 1 || penHeight_ < 1) return;
   const auto row = [width, height](std::int64_t j) { return raster::OvalRow(width, height, j); };
-  Settle();
+  DrawColumns();
   raster::OutlineShape(*image_, x, y, height, penWidth_, penHeight_, row, foreColor_.rgb);
 }
 
@@ -102,7 +104,7 @@ void Graphics::FillRoundRect(std::int32_t x, std::int32_t y, std::int32_t width,
                              std::int32_t ovalWidth, std::int32_t ovalHeight) {
   if (width < 1 || height < 1) return;
   const auto row = [=](std::int64_t j) { return raster::RoundRectRow(width, height, ovalWidth, ovalHeight, j); };
-  Settle();
+  DrawColumns();
   raster::FillShape(*image_, x, y, height, row, foreColor_.rgb);
 }
 
@@ -110,7 +112,7 @@ void Graphics::DrawRoundRect(std::int32_t x, std::int32_t y, std::int32_t width,
                              std::int32_t ovalWidth, std::int32_t ovalHeight) {
   if (width < 1 || height < 1 || penWidth_ < 1 || penHeight_ < 1) return;
   const auto row = [=](std::int64_t j) { return raster::RoundRectRow(width, height, ovalWidth, ovalHeight, j); };
-  Settle();
+  DrawColumns();
   raster::OutlineShape(*image_, x, y, height, penWidth_, penHeight_, row, foreColor_.rgb);
 }
 
@@ -130,7 +132,7 @@ std::uint32_t Blend(std::uint32_t over, std::uint32_t under, std::uint32_t opaci
 
 void Graphics::DrawPicture(const Ref<Picture>& picture, std::int32_t x, std::int32_t y) {
   Picture& source = *picture;
-  Settle();
+  DrawColumns();
   // Copies share the pixels until one side writes, so drawing a picture into itself reads
   // the pixels as they were before.
   const QImage pixels = source.Image();

@@ -51,7 +51,7 @@ void Graphics::DrawLine(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::
     Area(std::min(ax, bx), std::min(ay, by), std::max(ax, bx) + pw, std::max(ay, by) + ph);
     return;
   }
-  Settle();
+  DrawColumns();
   const std::int64_t dx = ax < bx ? bx - ax : ax - bx;
   const std::int64_t dy = ay < by ? by - ay : ay - by;
   const bool xMajor = dx >= dy;
