@@ -5,7 +5,6 @@
 #include <sys/mman.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <cstring>
 #include <new>
 
@@ -26,92 +25,95 @@ bool Differs(const std::uint32_t* a, const std::uint32_t* b, std::int32_t n) {
   return any != 0;
 }
 
-void CopyPixels(QImage& to, const QImage& from, std::int32_t y, std::int32_t x0, std::int32_t x1) {
-  const auto* source = reinterpret_cast<const std::uint32_t*>(from.constScanLine(y)) + x0;
-  auto* target = reinterpret_cast<std::uint32_t*>(to.scanLine(y)) + x0;
-  std::memcpy(target, source, static_cast<std::size_t>(x1 - x0) * sizeof(std::uint32_t));
+const std::uint32_t* Row(const QImage& image, std::int32_t y) {
+  return reinterpret_cast<const std::uint32_t*>(image.constScanLine(y));
 }
 
-// A copy of image in memory of its own. A screen's pixels are 8 to 33 MB that are touched at
-// once: they are asked for in huge pages where the system has them, so that the first touch
-// costs a few page faults instead of thousands. Null when memory is short.
-QImage CopyOf(const QImage& image) {
-  constexpr std::size_t kHugePage = std::size_t{2} << 20;
-  const auto bytes = static_cast<std::size_t>(image.sizeInBytes());
-  const std::size_t rounded = (bytes + kHugePage - 1) / kHugePage * kHugePage;
-  void* memory = std::aligned_alloc(kHugePage, rounded);
-  if (!memory) return {};
-  madvise(memory, rounded, MADV_HUGEPAGE);  // a hint: without it the pixels only cost more to touch
-  std::memcpy(memory, image.constBits(), bytes);
-  return QImage(static_cast<uchar*>(memory), image.width(), image.height(), image.bytesPerLine(), image.format(),
-                std::free, memory);
-}
+std::size_t BytesOf(std::size_t pixels) { return pixels * sizeof(std::uint32_t); }
 
 }  // namespace
 
-PixelOverlay::PixelOverlay() = default;
-PixelOverlay::~PixelOverlay() = default;
-
 void PixelOverlay::Clear() {
-  kept_.reset();
+  pixels_.reset();
+  room_ = 0;
   runs_ = {};
   ended_ = false;
 }
 
-bool PixelOverlay::Begin(Picture& picture) {
-  const QImage& image = picture.Image();
-  ended_ = false;
+bool PixelOverlay::Begin(const Picture& picture) {
   runs_.clear();
-  if (kept_ && kept_->size() == image.size() && kept_->format() == image.format()) {
-    std::memcpy(kept_->bits(), image.constBits(), static_cast<std::size_t>(image.sizeInBytes()));
-    return true;
+  ended_ = false;
+  const QImage& image = picture.Image();
+  width_ = image.width();
+  height_ = image.height();
+  const std::size_t room = static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_);
+  if (room != room_) {
+    Clear();
+    // 8 to 33 MB for a screen, all touched at once: asked for in huge pages where the system
+    // has them, so that the first touch costs a few page faults rather than thousands.
+    constexpr std::size_t kHugePage = std::size_t{2} << 20;
+    const std::size_t bytes = (BytesOf(room) + kHugePage - 1) / kHugePage * kHugePage;
+    pixels_.reset(static_cast<std::uint32_t*>(std::aligned_alloc(kHugePage, bytes)));
+    if (!pixels_) return false;
+    madvise(pixels_.get(), bytes, MADV_HUGEPAGE);  // a hint, which the system may ignore
+    room_ = room;
   }
-  kept_.reset();
-  QImage copy = CopyOf(image);
-  if (copy.isNull()) return false;
-  kept_ = std::make_unique<QImage>(std::move(copy));
+  for (std::int32_t y = 0; y < height_; ++y) {
+    std::memcpy(pixels_.get() + static_cast<std::size_t>(y) * width_, Row(image, y), BytesOf(width_));
+  }
   return true;
 }
 
-void PixelOverlay::End(Picture& picture) {
-  if (!kept_) return;
+void PixelOverlay::End(const Picture& picture) {
   const QImage& image = picture.Image();
-  if (image.size() != kept_->size() || image.format() != kept_->format()) {
+  if (!pixels_ || ended_ || image.width() != width_ || image.height() != height_) {
     Clear();
     return;
   }
-  const std::int32_t width = image.width();
+  // Row by row: the row's runs are found against the start, then their pixels are written
+  // over start rows already compared.
+  std::uint32_t* const kept = pixels_.get();
+  std::size_t count = 0;
   try {
-    for (std::int32_t y = 0; y < image.height(); ++y) {
-      const auto* now = reinterpret_cast<const std::uint32_t*>(image.constScanLine(y));
-      const auto* start = reinterpret_cast<const std::uint32_t*>(kept_->constScanLine(y));
-      if (std::memcmp(now, start, static_cast<std::size_t>(width) * sizeof(std::uint32_t)) == 0) continue;
-      std::int32_t runStart = -1, runEnd = -1;
-      for (std::int32_t x = 0; x < width; x += kBlock) {
-        const std::int32_t end = std::min(x + kBlock, width);
-        if (!Differs(now + x, start + x, end - x)) continue;
-        if (runStart >= 0 && x - runEnd > kGapBlocks * kBlock) {
-          runs_.push_back({y, runStart, runEnd});
-          runStart = -1;
+    for (std::int32_t y = 0; y < height_; ++y) {
+      const std::uint32_t* now = Row(image, y);
+      const std::uint32_t* was = kept + static_cast<std::size_t>(y) * width_;
+      if (std::memcmp(now, was, BytesOf(width_)) == 0) continue;
+      const std::size_t first = runs_.size();
+      std::int32_t x0 = -1, x1 = -1;
+      for (std::int32_t x = 0; x < width_; x += kBlock) {
+        const std::int32_t end = std::min(x + kBlock, width_);
+        if (!Differs(now + x, was + x, end - x)) continue;
+        if (x0 >= 0 && x - x1 > kGapBlocks * kBlock) {
+          runs_.push_back({y, x0, x1});
+          x0 = -1;
         }
-        if (runStart < 0) runStart = x;
-        runEnd = end;
+        if (x0 < 0) x0 = x;
+        x1 = end;
       }
-      runs_.push_back({y, runStart, runEnd});
+      runs_.push_back({y, x0, x1});
+      for (std::size_t r = first; r < runs_.size(); ++r) {
+        const Run& run = runs_[r];
+        std::memmove(kept + count, now + run.x0, BytesOf(run.x1 - run.x0));
+        count += static_cast<std::size_t>(run.x1 - run.x0);
+      }
     }
   } catch (const std::bad_alloc&) {
     Clear();
     return;
   }
-  for (const Run& run : runs_) CopyPixels(*kept_, image, run.y, run.x0, run.x1);
   ended_ = true;
 }
 
 bool PixelOverlay::Paste(Picture& picture) const {
   if (!ended_) return false;
   QImage& image = picture.Image();
-  if (image.size() != kept_->size() || image.format() != kept_->format()) return false;
-  for (const Run& run : runs_) CopyPixels(image, *kept_, run.y, run.x0, run.x1);
+  if (image.width() != width_ || image.height() != height_) return false;
+  const std::uint32_t* from = pixels_.get();
+  for (const Run& run : runs_) {
+    std::memcpy(reinterpret_cast<std::uint32_t*>(image.scanLine(run.y)) + run.x0, from, BytesOf(run.x1 - run.x0));
+    from += run.x1 - run.x0;
+  }
   return true;
 }
 
