@@ -53,8 +53,8 @@ struct Step {
 };
 
 // One canvas through kinds, sizes, options and fonts; each showing of a kept kind is compared
-// with the same kind drawn afresh. A kind is kept once drawn twice alike; every input then
-// changes once, where a key that left it out would paste the wrong picture.
+// with the same kind drawn afresh. Every input changes once right after the kind was kept,
+// where a key that left it out would paste the wrong picture.
 TEST_F(KeptTest, ShownAgainAsDrawnAfresh) {
   const Setting plain;
   Setting wider = plain, font9 = plain, pixels = plain, serif = plain;
