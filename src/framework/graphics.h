@@ -59,6 +59,9 @@ public:
   const std::string& TextFont() const { return textFont_; }
   void TextFont(const std::string& family);
   std::int32_t TextHeight() const;  // line spacing
+  // Names the face that text is drawn in, as asked of the platform (family, size and the
+  // rest): text drawn in faces of the same name looks the same.
+  std::string TextFace() const;
   double StringWidth(const std::string& text) const;  // advance
 
   void FillRect(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height);

@@ -67,6 +67,8 @@ std::int32_t Graphics::TextHeight() const {
   return face_->metrics.lineSpacing();
 }
 
+std::string Graphics::TextFace() const { return Font().key().toStdString(); }
+
 double Graphics::StringWidth(const std::string& text) const {
   Font();
   return face_->metricsF.horizontalAdvance(ToQt(text));

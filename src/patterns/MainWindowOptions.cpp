@@ -12,6 +12,7 @@ std::optional<OptionsForTesting>& TestOptions() {
 }
 
 std::optional<std::int32_t> overscanListIndexForTesting;
+std::optional<std::string> fontSizeTextForTesting;
 
 // The main window once it exists; a canvas drawn without one (a tool, a test) reads the
 // options as their defaults and never makes the main window itself.
@@ -28,6 +29,7 @@ bool ShowHelpIsOn() {
 }
 
 std::string FontSizeText() {
+  if (fontSizeTextForTesting) return *fontSizeTextForTesting;
   class wMain* main = MainWindow();
   return main ? main->Find<fw::PopupMenu>("pmFontSize")->Text() : "12 pt.";
 }
@@ -41,3 +43,5 @@ std::int32_t OverscanListIndex() {
 void SetOptionsForTesting(std::optional<OptionsForTesting> options) { TestOptions() = std::move(options); }
 
 void SetOverscanListIndexForTesting(std::optional<std::int32_t> index) { overscanListIndexForTesting = index; }
+
+void SetFontSizeTextForTesting(std::optional<std::string> text) { fontSizeTextForTesting = std::move(text); }

@@ -17,3 +17,7 @@ void SetOptionsForTesting(std::optional<OptionsForTesting> options);
 // Tests only: OverscanListIndex reports index instead of the main window's choice, until
 // called with nullopt.
 void SetOverscanListIndexForTesting(std::optional<std::int32_t> index);
+
+// Tests only: FontSizeText reports text instead of the main window's choice, until called
+// with nullopt.
+void SetFontSizeTextForTesting(std::optional<std::string> text);

@@ -67,6 +67,21 @@ bool cPatternCanvas::SameSize(const fw::Ref<fw::Picture>& picture, std::int32_t 
   return picture && picture->Width() == width && picture->Height() == height && picture->Depth() == depth;
 }
 
+cPatternCanvas::KeptKey cPatternCanvas::KeyOf(std::int32_t option) const {
+  return {g->Width(), g->Height(), Backdrop()->Depth(), Small, option, g->TextFace()};
+}
+
+void cPatternCanvas::DrawKept(KeptDrawing& kept, const KeptKey& key, const std::function<void()>& draw) {
+  fw::Picture& picture = *Backdrop();
+  if (kept.key == key && kept.overlay.Paste(picture)) return;
+  kept.key.reset();
+  const bool keep = kept.overlay.Begin(picture);
+  draw();
+  if (!keep) return;
+  kept.overlay.End(picture);
+  kept.key = key;
+}
+
 void cPatternCanvas::Make(std::int32_t screenIndex, const std::string& kind) {
   Kind = kind;
 

@@ -7,6 +7,7 @@
 // afresh; every quotient is taken in doubles, every other integer sum, difference and product
 // in 32-bit integers; Int truncates; u, xo, yo are the grid unit and offsets of the current Make.
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -14,6 +15,7 @@
 #include "framework/color.h"
 #include "framework/graphics.h"
 #include "framework/picture.h"
+#include "framework/pixel_overlay.h"
 #include "framework/ref.h"
 #include "framework/screens.h"
 #include "framework/sprite_surface.h"
@@ -67,6 +69,25 @@ private:
   std::optional<TitelLayout> titelLayout_;
   std::optional<TitelKey> titelDrawnFor_;  // what Titel shows
   fw::Ref<fw::Picture> titelMeasure_;       // measures the lines; kept for the next title
+
+  // The text of a kind, kept while everything its pixels depend on stays the same: drawing
+  // it costs many times what a copy of its pixels does.
+  struct KeptKey {
+    std::int32_t width, height, depth;
+    bool small;
+    std::int32_t option;  // the main window's option the kind reads
+    std::string face;     // what its text is drawn in (fw::Graphics::TextFace)
+    bool operator==(const KeptKey&) const = default;
+  };
+  struct KeptDrawing {
+    std::optional<KeptKey> key;  // what overlay holds
+    fw::PixelOverlay overlay;
+  };
+  KeptKey KeyOf(std::int32_t option) const;
+  // Draws over the backdrop, which holds a start that sets every pixel the same way whenever
+  // the key is the same; with the key of the last time the pixels kept then are pasted instead.
+  void DrawKept(KeptDrawing& kept, const KeptKey& key, const std::function<void()>& draw);
+  KeptDrawing keptResolution2_, keptOverscan_;
 
   // The screen of that index; one that has gone (or never was) reads as a screen as large as
   // the canvas, with the first screen's depth, so that nothing throws while screens change.

@@ -111,15 +111,17 @@ void cPatternCanvas::DrawGeoResolution2() {
   AllWhite();
   g->TextSize(Small ? 4 : Int(fw::Val(FontSizeText())));
   g->ForeColor(0x000000);
-  std::int32_t y = Int(g->TextHeight() * 0.8);
-  std::string s = kFillerText;
-  // Each line starts one word later: the first word and its blank move to the end.
-  do {
-    g->DrawString(s, 0, y);
-    y = y + g->TextHeight();
-    const std::int32_t i = fw::InStr(s, " ");
-    s = fw::Mid(s, i + 1) + fw::Left(s, i);
-  } while (!(y > g->Height() + g->TextHeight()));
+  DrawKept(keptResolution2_, KeyOf(0), [this] {
+    std::int32_t y = Int(g->TextHeight() * 0.8);
+    std::string s = kFillerText;
+    // Each line starts one word later: the first word and its blank move to the end.
+    do {
+      g->DrawString(s, 0, y);
+      y = y + g->TextHeight();
+      const std::int32_t i = fw::InStr(s, " ");
+      s = fw::Mid(s, i + 1) + fw::Left(s, i);
+    } while (!(y > g->Height() + g->TextHeight()));
+  });
 }
 
 void cPatternCanvas::SetUpPumpEffect() {

@@ -47,22 +47,24 @@ void cPatternCanvas::DrawOverscan() {
   const bool pixels = OverscanListIndex() == 1;
   // Labels come after every frame; a frame's boxes and texts come before the next frame's, so
   // a later box may cover an earlier text, never the reverse.
-  for (std::int32_t i = 0; i < 10; ++i) {
-    // Left, right, top, bottom: each side's labels step away from a corner of their own.
-    const std::array<Label, 4> labels{{
-        {i * ux, H - (11 + (i + 1) * (t + 1)) * uy, (i + 3) * ux, i * ux},
-        {W - (6 + i) * ux, (11 + i * (t + 1)) * uy, W - (3 + i) * ux, W - i * ux},
-        {(11 + 7 * i) * ux, i * uy, (14 + 7 * i) * ux, i * uy},
-        {W - (11 + 7 * (i + 1)) * ux, (H - th) - i * uy, W - (15 + 7 * i) * ux, H - i * uy},
-    }};
-    g->ForeColor(kFrameColors[i % 3]);
-    for (const Label& label : labels) {
-      g->FillRoundRect(Int(label.xb), Int(label.yb), Int(6 * ux), th, Int(ux / 2), Int(ux / 2));
+  DrawKept(keptOverscan_, KeyOf(pixels ? 1 : 0), [&] {
+    for (std::int32_t i = 0; i < 10; ++i) {
+      // Left, right, top, bottom: each side's labels step away from a corner of their own.
+      const std::array<Label, 4> labels{{
+          {i * ux, H - (11 + (i + 1) * (t + 1)) * uy, (i + 3) * ux, i * ux},
+          {W - (6 + i) * ux, (11 + i * (t + 1)) * uy, W - (3 + i) * ux, W - i * ux},
+          {(11 + 7 * i) * ux, i * uy, (14 + 7 * i) * ux, i * uy},
+          {W - (11 + 7 * (i + 1)) * ux, (H - th) - i * uy, W - (15 + 7 * i) * ux, H - i * uy},
+      }};
+      g->ForeColor(kFrameColors[i % 3]);
+      for (const Label& label : labels) {
+        g->FillRoundRect(Int(label.xb), Int(label.yb), Int(6 * ux), th, Int(ux / 2), Int(ux / 2));
+      }
+      g->ForeColor(0x000000);
+      for (const Label& label : labels) {
+        const std::string s = LabelText(i, label.v, pixels);
+        g->DrawString(s, Int(label.cx - g->StringWidth(s) / 2), Int(label.yb + th * 0.85), 0, false);
+      }
     }
-    g->ForeColor(0x000000);
-    for (const Label& label : labels) {
-      const std::string s = LabelText(i, label.v, pixels);
-      g->DrawString(s, Int(label.cx - g->StringWidth(s) / 2), Int(label.yb + th * 0.85), 0, false);
-    }
-  }
+  });
 }
