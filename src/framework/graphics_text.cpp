@@ -46,7 +46,9 @@ void Graphics::TextSize(std::int32_t pixels) {
 }
 
 void Graphics::TextFont(const std::string& family) {
-  if (family == textFont_) return;
+  // "System" follows the application's font, which the desktop may change while we run.
+  const bool sameSystem = family != "System" || !face_ || face_->font.family() == QGuiApplication::font().family();
+  if (family == textFont_ && sameSystem) return;
   textFont_ = family;
   face_.reset();
 }

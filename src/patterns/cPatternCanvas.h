@@ -87,7 +87,7 @@ private:
   // Draws over the backdrop, which holds a start that sets every pixel the same way whenever
   // the key is the same; with the key of the last time the pixels kept then are pasted instead.
   void DrawKept(KeptDrawing& kept, const KeptKey& key, const std::function<void()>& draw);
-  KeptDrawing keptResolution2_, keptOverscan_;
+  KeptDrawing keptResolution2_, keptOverscan_, keptGrayShades_, keptColorShades_;
 
   // The screen of that index; one that has gone (or never was) reads as a screen as large as
   // the canvas, with the first screen's depth, so that nothing throws while screens change.
@@ -102,6 +102,8 @@ private:
   void DrawColorShades();
   // A white rounded box with black text centred at (cx, cy): half width a, width b, corner r,
   // text divisor d.
+  bool ValueLabelInside(const std::string& text, std::int32_t cx, std::int32_t cy, double a, double b, double d,
+                        std::int32_t x0, std::int32_t y0, std::int32_t x1, std::int32_t y1);
   void DrawValueLabel(const std::string& text, std::int32_t cx, std::int32_t cy, double a, double b, double r,
                       double d);
 

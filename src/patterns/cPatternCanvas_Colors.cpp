@@ -1,5 +1,7 @@
 #include "patterns/cPatternCanvas.h"
 
+#include <algorithm>
+
 #include "framework/strings.h"
 
 using fw::Int;
@@ -18,20 +20,59 @@ void cPatternCanvas::DrawValueLabel(const std::string& text, std::int32_t cx, st
   g->DrawString(text, Int(cx - g->StringWidth(text) / d), Int(cy + g->TextHeight() / 3.5));
 }
 
+// Whether the label DrawValueLabel would draw lies inside x0 <= x < x1, y0 <= y < y1, with
+// room to spare for the glyphs' edges: then nothing drawn outside that area can touch it.
+bool cPatternCanvas::ValueLabelInside(const std::string& text, std::int32_t cx, std::int32_t cy, double a, double b,
+                                      double d, std::int32_t x0, std::int32_t y0, std::int32_t x1,
+                                      std::int32_t y1) {
+  const std::int32_t th = g->TextHeight(), spare = th / 2 + 2;
+  const double sw = g->StringWidth(text);
+  const std::int32_t left = std::min(Int(cx - a), Int(cx - sw / d) - spare);
+  const std::int32_t right = std::max(Int(cx - a) + Int(b), Int(cx - sw / d + sw) + spare);
+  return left >= x0 && right < x1 && cy - th - spare >= y0 && cy + th + spare < y1;
+}
+
 void cPatternCanvas::DrawGrayShades() {
   // Positions in tenths of a pixel, so that ten patches span the picture without a gap; each
   // patch is a pixel larger than a tenth and the next one paints over the overlap.
-  std::int32_t n = 1;
-  for (std::int32_t yt = 0; yt <= 9 * g->Height(); yt += g->Height()) {
-    for (std::int32_t xt = 0; xt <= 9 * g->Width(); xt += g->Width()) {
-      const std::int32_t W = g->Width(), H = g->Height();
+  // The labels come after all the patches: each lies well inside its own patch, which the
+  // next patch overlaps by one pixel at its edge only, so the picture is the same.
+  const auto eachPatch = [this](const auto& patch) {
+    std::int32_t n = 1;
+    for (std::int32_t yt = 0; yt <= 9 * g->Height(); yt += g->Height()) {
+      for (std::int32_t xt = 0; xt <= 9 * g->Width(); xt += g->Width()) patch(n++, xt, yt);
+    }
+  };
+  const std::int32_t W = g->Width(), H = g->Height();
+  bool inside = true;
+  const auto label = [&](std::int32_t n, std::int32_t xt, std::int32_t yt, bool draw) {
+    const std::string text = fw::Str(n) + "%";
+    const std::int32_t cx = Int(xt / 10.0 + W / 20.0), cy = Int(yt / 10.0 + H / 20.0);
+    // The next patch to the right and the one below take the last column and row.
+    if (!draw) {
+      inside = inside && ValueLabelInside(text, cx, cy, W / 60.0, W / 30.0, 2, Int(xt / 10.0), Int(yt / 10.0),
+                                          Int(xt / 10.0) + Int(W / 10.0), Int(yt / 10.0) + Int(H / 10.0));
+      return;
+    }
+    DrawValueLabel(text, cx, cy, W / 60.0, W / 30.0, W / 200.0, 2);
+  };
+  eachPatch([&](std::int32_t n, std::int32_t xt, std::int32_t yt) { label(n, xt, yt, false); });
+  if (!inside) {
+    // Labels wider than their patches (tiny pictures): each goes right after its patch.
+    eachPatch([&](std::int32_t n, std::int32_t xt, std::int32_t yt) {
       g->ForeColor(fw::HSV(0, 0, (100 - n) / 100.0));
       g->FillRect(Int(xt / 10.0), Int(yt / 10.0), Int(W / 10.0 + 1), Int(H / 10.0 + 1));
-      DrawValueLabel(fw::Str(n) + "%", Int(xt / 10.0 + W / 20.0), Int(yt / 10.0 + H / 20.0), W / 60.0, W / 30.0,
-                     W / 200.0, 2);
-      n = n + 1;
-    }
+      label(n, xt, yt, true);
+    });
+    return;
   }
+  eachPatch([&](std::int32_t n, std::int32_t xt, std::int32_t yt) {
+    g->ForeColor(fw::HSV(0, 0, (100 - n) / 100.0));
+    g->FillRect(Int(xt / 10.0), Int(yt / 10.0), Int(W / 10.0 + 1), Int(H / 10.0 + 1));
+  });
+  DrawKept(keptGrayShades_, KeyOf(0), [&] {
+    eachPatch([&](std::int32_t n, std::int32_t xt, std::int32_t yt) { label(n, xt, yt, true); });
+  });
 }
 
 void cPatternCanvas::DrawColorShades() {
@@ -39,9 +80,14 @@ void cPatternCanvas::DrawColorShades() {
   const std::int32_t cw = Int(g->Width() / 10.0);
   // A picture narrower than ten pixels has no column to step by.
   if (cw < 1) return;
-  std::int32_t c = 0;
-  for (std::int32_t x = 0; x <= g->Width() - cw; x += cw) {
-    const std::int32_t W = g->Width(), H = g->Height();
+  // The labels come after all the columns: each lies inside its own column, so the picture is
+  // the same as with each drawn after its column.
+  const auto eachColumn = [this, cw](const auto& column) {
+    std::int32_t c = 0;
+    for (std::int32_t x = 0; x <= g->Width() - cw; x += cw) column(c++, x);
+  };
+  const std::int32_t W = g->Width(), H = g->Height();
+  const auto column = [&](std::int32_t c, std::int32_t x) {
     const double v = (10 - c) / 10.0;
     // The last column reaches the right edge.
     const std::int32_t width = x + cw > W - cw ? W - x : cw;
@@ -49,7 +95,23 @@ void cPatternCanvas::DrawColorShades() {
       g->ForeColor(fw::HSV(kHues[k], 1.0, v));
       g->FillRect(x, Int(k * H / 6.0), width, Int(H / 6.0 + 1));
     }
+  };
+  const auto label = [&](std::int32_t c, std::int32_t x) {
     DrawValueLabel(fw::Str((10 - c) * 10) + "%", Int(x + cw / 2.0), Int(H / 2.0), cw / 6.0, cw / 3.0, cw / 20.0, 2);
-    c = c + 1;
+  };
+  bool inside = true;
+  eachColumn([&](std::int32_t c, std::int32_t x) {
+    inside = inside && ValueLabelInside(fw::Str((10 - c) * 10) + "%", Int(x + cw / 2.0), Int(H / 2.0), cw / 6.0,
+                                        cw / 3.0, 2, x, 0, x + cw, H);
+  });
+  if (!inside) {
+    // Labels wider than their columns (tiny pictures): each goes right after its column.
+    eachColumn([&](std::int32_t c, std::int32_t x) {
+      column(c, x);
+      label(c, x);
+    });
+    return;
   }
+  eachColumn(column);
+  DrawKept(keptColorShades_, KeyOf(0), [&] { eachColumn(label); });
 }

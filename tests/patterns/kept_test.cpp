@@ -1,4 +1,4 @@
-// GeoResolution2 and VideoOverscan keep what their text drew while everything it depends on
+// The kinds with text (GeoResolution2, VideoOverscan and the labelled shades) keep what their text drew while everything it depends on
 // stays the same. Shown again, after other kinds and after any change of screen, option or
 // font in between, each must look as it does drawn afresh.
 #include <gtest/gtest.h>
@@ -62,7 +62,7 @@ TEST_F(KeptTest, ShownAgainAsDrawnAfresh) {
   font9.fontSize = "9 pt.";
   pixels.overscan = 1;
   serif.family = "DejaVu Serif";
-  for (const std::string kind : {"GeoResolution2", "VideoOverscan"}) {
+  for (const std::string kind : {"GeoResolution2", "VideoOverscan", "ColGrayShades", "ColColorShades"}) {
     const std::vector<Step> steps{
         {kind, plain},  {"ColRed", plain}, {kind, plain},  {"ColRed", plain},       {kind, plain},
         {kind, wider},  {kind, wider},     {kind, plain},  {kind, plain},           {kind, font9},
@@ -83,7 +83,7 @@ TEST_F(KeptTest, ShownAgainAsDrawnAfresh) {
 
 // The preview draws at its own size, with its own text size and frame.
 TEST_F(KeptTest, PreviewShownAgainAsDrawnAfresh) {
-  for (const std::string kind : {"GeoResolution2", "VideoOverscan"}) {
+  for (const std::string kind : {"GeoResolution2", "VideoOverscan", "ColGrayShades", "ColColorShades"}) {
     const QImage fresh = Fresh(kind, Setting{}, 121, 97);
     CanvasFixture f(121, 97);
     for (int i = 0; i < 3; ++i) {
