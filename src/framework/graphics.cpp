@@ -13,6 +13,7 @@ namespace {
 
 constexpr std::int64_t kTall = 64;         // rows: a shorter column is drawn at once
 constexpr std::size_t kMostWaiting = 4096;
+constexpr std::int64_t kSmall = 4096;  // pixels: an area this small is set at once
 
 bool Meet(std::int64_t ax0, std::int64_t ay0, std::int64_t ax1, std::int64_t ay1, std::int64_t bx0, std::int64_t by0,
           std::int64_t bx1, std::int64_t by1) {
@@ -27,6 +28,7 @@ bool Meet(std::int64_t ax0, std::int64_t ay0, std::int64_t ax1, std::int64_t ay1
 void Graphics::Settle() {
   EndText();
   DrawColumns();
+  bits_ = nullptr;  // the picture is handed out: the next write must ask for its pixels again
 }
 
 void Graphics::Area(std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y1) {
@@ -52,6 +54,12 @@ void Graphics::Area(std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int6
       DrawColumns();
       break;
     }
+  }
+  if ((x1 - x0) * (y1 - y0) <= kSmall) {
+    // Asking the picture for its pixels costs more than a few of them.
+    if (!bits_) bits_ = image_->bits();
+    raster::FillSmall(bits_, static_cast<std::size_t>(image_->bytesPerLine()), x0, y0, x1, y1, rgb);
+    return;
   }
   raster::Fill(*image_, x0, y0, x1, y1, rgb);
 }

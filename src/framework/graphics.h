@@ -113,6 +113,9 @@ private:
   void EndText();
 
   std::shared_ptr<QImage> image_;
+  // The picture's pixels, asked for once between one Settle and the next: no copy can share
+  // them in between, since copies are made only of a settled picture.
+  unsigned char* bits_ = nullptr;
   std::vector<raster::Box> columns_;
   std::optional<std::uint32_t> field_;  // the colour of a waiting fill of the whole picture
   std::unique_ptr<QPainter> textPainter_;  // kept open from one string to the next

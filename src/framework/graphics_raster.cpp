@@ -86,6 +86,21 @@ void FillPixels(std::uint32_t* p, std::size_t n, std::uint32_t pixel) {
   std::wmemset(reinterpret_cast<wchar_t*>(p), static_cast<wchar_t>(pixel), n);
 }
 
+void FillSmall(uchar* bits, std::size_t stride, std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y1,
+               std::uint32_t rgb) {
+  const std::uint32_t pixel = 0xFF000000u | rgb;
+  const auto width = static_cast<std::size_t>(x1 - x0);
+  uchar* row = bits + static_cast<std::size_t>(y0) * stride + static_cast<std::size_t>(x0) * 4;
+  for (std::int64_t y = y0; y < y1; ++y, row += stride) {
+    auto* p = reinterpret_cast<std::uint32_t*>(row);
+    if (width > static_cast<std::size_t>(kNarrowColumn)) {
+      FillPixels(p, width, pixel);
+      continue;
+    }
+    for (std::size_t i = 0; i < width; ++i) p[i] = pixel;
+  }
+}
+
 void Fill(QImage& image, std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y1, std::uint32_t rgb) {
   x0 = std::max<std::int64_t>(x0, 0);
   y0 = std::max<std::int64_t>(y0, 0);

@@ -13,6 +13,10 @@ namespace fw::raster {
 // Sets the pixels x0 <= px < x1, y0 <= py < y1 that lie in the image.
 void Fill(QImage& image, std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y1, std::uint32_t rgb);
 
+// Fill for an area of a few pixels, already clipped, in pixels given with their row stride.
+void FillSmall(uchar* bits, std::size_t stride, std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y1,
+               std::uint32_t rgb);
+
 // Sets n pixels from p on at the speed of memset.
 void FillPixels(std::uint32_t* p, std::size_t n, std::uint32_t pixel);
 
@@ -51,7 +55,8 @@ constexpr std::int64_t kNarrowColumn = 8;
 // Clipped rectangles in one colour each, all inside the image, set in their order: row by
 // row (a band of rows at a time), so that many narrow columns cost what their pixels cost
 // rather than a fetch of every row's cache line per column. With a field, the whole image is
-// first filled with it; rows that come out alike are then made once and copied.
+// first filled with it; rows that come out alike are then made once and copied, or, under a
+// few thin columns, filled in one run with the columns set over them.
 struct Box {
   std::int64_t x0, y0, x1, y1;
   std::uint32_t rgb;
@@ -103,14 +108,26 @@ void OutlineShape(QImage& image, std::int64_t x, std::int64_t y, std::int64_t h,
                   RowOf rowOf, std::uint32_t rgb) {
   const RowWriter out(image, rgb);
   const Rows rows = VisibleRows(image, y, h);
+  // Each row is wanted twice, as itself and as a neighbour: the rows of the visible part and
+  // of its neighbours are made once (unless the pen reaches farther than the picture is high).
+  const std::int64_t lo = std::max<std::int64_t>(0, rows.first - ph), hi = std::min(h, rows.last + ph);
+  const bool keep = rows.first < rows.last && ph <= rows.last - rows.first;
+  std::vector<Span> made(keep ? static_cast<std::size_t>(hi - lo) : 0);
+  std::vector<bool> known(made.size());
+  const auto row = [&](std::int64_t j) {
+    if (!keep || j < lo || j >= hi) return rowOf(j);
+    const auto i = static_cast<std::size_t>(j - lo);
+    if (!known[i]) made[i] = rowOf(j), known[i] = true;
+    return made[i];
+  };
   for (std::int64_t j = rows.first; j < rows.last; ++j) {
-    const Span s = rowOf(j);
+    const Span s = row(j);
     if (s.Empty()) continue;
     Span inner{s.left + pw, s.right - pw};
     if (j - ph < 0 || j + ph >= h) {
       inner = Span{};
     } else if (!inner.Empty()) {
-      inner = Intersect(inner, rowOf(2 * j + 1 < h ? j - ph : j + ph));
+      inner = Intersect(inner, row(2 * j + 1 < h ? j - ph : j + ph));
     }
     if (inner.Empty()) {
       out.Span(y + j, x + s.left, x + s.right + 1);

@@ -53,6 +53,25 @@ TEST(Pictures, HandOutOneGraphicsThatOutlivesThem) {
   EXPECT_EQ(g->Width(), 4);
 }
 
+// A copy of the pixels handed out keeps them while the picture is drawn on again, and the
+// picture's cache key moves on, so that whoever shows it knows to fetch it again.
+TEST(Pictures, HandedOutPixelsStayAsTheyWereWhenDrawnOnAgain) {
+  const Ref<Picture> p = NewPicture(40, 30, 32);
+  fw::Graphics& g = *p->Graphics();
+  for (const bool small : {true, false}) {
+    const int side = small ? 3 : 30;
+    g.ForeColor(0x102030);
+    g.FillRect(1, 1, side, side);
+    const QImage copy = p->Image();
+    const qint64 key = copy.cacheKey();
+    g.ForeColor(0x405060);
+    g.FillRect(1, 1, side, side);
+    EXPECT_EQ(copy.pixel(2, 2) & 0xFFFFFFu, 0x102030u) << side;
+    EXPECT_EQ(p->Image().pixel(2, 2) & 0xFFFFFFu, 0x405060u) << side;
+    EXPECT_NE(p->Image().cacheKey(), key) << side;
+  }
+}
+
 TEST(Pictures, MakeTheirMaskOnFirstUse) {
   auto picture = NewPicture(5, 3, 32);
   EXPECT_FALSE(picture->HasMask());
