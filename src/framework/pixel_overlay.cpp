@@ -109,9 +109,13 @@ bool PixelOverlay::Paste(Picture& picture) const {
   if (!ended_) return false;
   QImage& image = picture.Image();
   if (image.width() != width_ || image.height() != height_) return false;
+  // bits() once: scanLine() checks for shared pixels on every call.
+  uchar* const bits = image.bits();
+  const auto stride = static_cast<std::size_t>(image.bytesPerLine());
   const std::uint32_t* from = pixels_.get();
   for (const Run& run : runs_) {
-    std::memcpy(reinterpret_cast<std::uint32_t*>(image.scanLine(run.y)) + run.x0, from, BytesOf(run.x1 - run.x0));
+    auto* row = reinterpret_cast<std::uint32_t*>(bits + static_cast<std::size_t>(run.y) * stride);
+    std::memcpy(row + run.x0, from, BytesOf(run.x1 - run.x0));
     from += run.x1 - run.x0;
   }
   return true;

@@ -35,8 +35,6 @@ bool cPatternCanvas::ValueLabelInside(const std::string& text, std::int32_t cx, 
 void cPatternCanvas::DrawGrayShades() {
   // Positions in tenths of a pixel, so that ten patches span the picture without a gap; each
   // patch is a pixel larger than a tenth and the next one paints over the overlap.
-  // The labels come after all the patches: each lies well inside its own patch, which the
-  // next patch overlaps by one pixel at its edge only, so the picture is the same.
   const auto eachPatch = [this](const auto& patch) {
     std::int32_t n = 1;
     for (std::int32_t yt = 0; yt <= 9 * g->Height(); yt += g->Height()) {
@@ -44,35 +42,37 @@ void cPatternCanvas::DrawGrayShades() {
     }
   };
   const std::int32_t W = g->Width(), H = g->Height();
-  bool inside = true;
-  const auto label = [&](std::int32_t n, std::int32_t xt, std::int32_t yt, bool draw) {
-    const std::string text = fw::Str(n) + "%";
-    const std::int32_t cx = Int(xt / 10.0 + W / 20.0), cy = Int(yt / 10.0 + H / 20.0);
-    // The next patch to the right and the one below take the last column and row.
-    if (!draw) {
-      inside = inside && ValueLabelInside(text, cx, cy, W / 60.0, W / 30.0, 2, Int(xt / 10.0), Int(yt / 10.0),
-                                          Int(xt / 10.0) + Int(W / 10.0), Int(yt / 10.0) + Int(H / 10.0));
-      return;
-    }
-    DrawValueLabel(text, cx, cy, W / 60.0, W / 30.0, W / 200.0, 2);
+  const auto patch = [&](std::int32_t n, std::int32_t xt, std::int32_t yt) {
+    g->ForeColor(fw::HSV(0, 0, (100 - n) / 100.0));
+    g->FillRect(Int(xt / 10.0), Int(yt / 10.0), Int(W / 10.0 + 1), Int(H / 10.0 + 1));
   };
-  eachPatch([&](std::int32_t n, std::int32_t xt, std::int32_t yt) { label(n, xt, yt, false); });
+  const auto text = [](std::int32_t n) { return fw::Str(n) + "%"; };
+  const auto cx = [&](std::int32_t xt) { return Int(xt / 10.0 + W / 20.0); };
+  const auto cy = [&](std::int32_t yt) { return Int(yt / 10.0 + H / 20.0); };
+  const auto label = [&](std::int32_t n, std::int32_t xt, std::int32_t yt) {
+    DrawValueLabel(text(n), cx(xt), cy(yt), W / 60.0, W / 30.0, W / 200.0, 2);
+  };
+  // The labels come after all the patches where each lies well inside its own patch (the next
+  // patch to the right and the one below take its last column and row): the same picture.
+  const KeptKey key = KeyOf(0);
+  bool inside = true;
+  if (keptGrayShades_.key != key) {  // kept pixels were drawn so, under this very key
+    eachPatch([&](std::int32_t n, std::int32_t xt, std::int32_t yt) {
+      inside = inside && ValueLabelInside(text(n), cx(xt), cy(yt), W / 60.0, W / 30.0, 2, Int(xt / 10.0),
+                                          Int(yt / 10.0), Int(xt / 10.0) + Int(W / 10.0),
+                                          Int(yt / 10.0) + Int(H / 10.0));
+    });
+  }
   if (!inside) {
     // Labels wider than their patches (tiny pictures): each goes right after its patch.
     eachPatch([&](std::int32_t n, std::int32_t xt, std::int32_t yt) {
-      g->ForeColor(fw::HSV(0, 0, (100 - n) / 100.0));
-      g->FillRect(Int(xt / 10.0), Int(yt / 10.0), Int(W / 10.0 + 1), Int(H / 10.0 + 1));
-      label(n, xt, yt, true);
+      patch(n, xt, yt);
+      label(n, xt, yt);
     });
     return;
   }
-  eachPatch([&](std::int32_t n, std::int32_t xt, std::int32_t yt) {
-    g->ForeColor(fw::HSV(0, 0, (100 - n) / 100.0));
-    g->FillRect(Int(xt / 10.0), Int(yt / 10.0), Int(W / 10.0 + 1), Int(H / 10.0 + 1));
-  });
-  DrawKept(keptGrayShades_, KeyOf(0), [&] {
-    eachPatch([&](std::int32_t n, std::int32_t xt, std::int32_t yt) { label(n, xt, yt, true); });
-  });
+  eachPatch(patch);
+  DrawKept(keptGrayShades_, key, [&] { eachPatch(label); });
 }
 
 void cPatternCanvas::DrawColorShades() {
@@ -80,8 +80,6 @@ void cPatternCanvas::DrawColorShades() {
   const std::int32_t cw = Int(g->Width() / 10.0);
   // A picture narrower than ten pixels has no column to step by.
   if (cw < 1) return;
-  // The labels come after all the columns: each lies inside its own column, so the picture is
-  // the same as with each drawn after its column.
   const auto eachColumn = [this, cw](const auto& column) {
     std::int32_t c = 0;
     for (std::int32_t x = 0; x <= g->Width() - cw; x += cw) column(c++, x);
@@ -96,14 +94,20 @@ void cPatternCanvas::DrawColorShades() {
       g->FillRect(x, Int(k * H / 6.0), width, Int(H / 6.0 + 1));
     }
   };
+  const auto text = [](std::int32_t c) { return fw::Str((10 - c) * 10) + "%"; };
   const auto label = [&](std::int32_t c, std::int32_t x) {
-    DrawValueLabel(fw::Str((10 - c) * 10) + "%", Int(x + cw / 2.0), Int(H / 2.0), cw / 6.0, cw / 3.0, cw / 20.0, 2);
+    DrawValueLabel(text(c), Int(x + cw / 2.0), Int(H / 2.0), cw / 6.0, cw / 3.0, cw / 20.0, 2);
   };
+  // The labels come after all the columns where each lies inside its own column: the same
+  // picture as with each drawn after its column.
+  const KeptKey key = KeyOf(0);
   bool inside = true;
-  eachColumn([&](std::int32_t c, std::int32_t x) {
-    inside = inside && ValueLabelInside(fw::Str((10 - c) * 10) + "%", Int(x + cw / 2.0), Int(H / 2.0), cw / 6.0,
-                                        cw / 3.0, 2, x, 0, x + cw, H);
-  });
+  if (keptColorShades_.key != key) {  // kept pixels were drawn so, under this very key
+    eachColumn([&](std::int32_t c, std::int32_t x) {
+      inside = inside && ValueLabelInside(text(c), Int(x + cw / 2.0), Int(H / 2.0), cw / 6.0, cw / 3.0, 2, x, 0,
+                                          x + cw, H);
+    });
+  }
   if (!inside) {
     // Labels wider than their columns (tiny pictures): each goes right after its column.
     eachColumn([&](std::int32_t c, std::int32_t x) {
@@ -113,5 +117,5 @@ void cPatternCanvas::DrawColorShades() {
     return;
   }
   eachColumn(column);
-  DrawKept(keptColorShades_, KeyOf(0), [&] { eachColumn(label); });
+  DrawKept(keptColorShades_, key, [&] { eachColumn(label); });
 }
