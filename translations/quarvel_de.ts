@@ -65,15 +65,15 @@
     </message>
     <message>
         <source>Localization.Gray25</source>
-        <translation>Grau 25%</translation>
+        <translation>Grau 25&#160;%</translation>
     </message>
     <message>
         <source>Localization.Gray50</source>
-        <translation>Grau 50%</translation>
+        <translation>Grau 50&#160;%</translation>
     </message>
     <message>
         <source>Localization.Gray75</source>
-        <translation>Grau 75%</translation>
+        <translation>Grau 75&#160;%</translation>
     </message>
     <message>
         <source>Localization.GrayGraduations</source>
@@ -161,11 +161,11 @@
     </message>
     <message>
         <source>Localization.ShowExplanations</source>
-        <translation>Erklärungen einblenden</translation>
+        <translation>Hilfefenster einblenden</translation>
     </message>
     <message>
         <source>Localization.HideExplanations</source>
-        <translation>Erklärungen ausblenden</translation>
+        <translation>Hilfefenster ausblenden</translation>
     </message>
     <message>
         <source>Localization.AboutQuarvel</source>
@@ -181,7 +181,7 @@
     </message>
     <message>
         <source>Localization.AllTests</source>
-        <translation>Alle Tests zeigen</translation>
+        <translation>Alle nacheinander</translation>
     </message>
     <message>
         <source>Localization.EscCancels</source>
@@ -189,7 +189,7 @@
     </message>
     <message>
         <source>Localization.ShowHelp</source>
-        <translation>Hilfe anzeigen</translation>
+        <translation>Hinweise anzeigen</translation>
     </message>
     <message>
         <source>Localization.AllMonitors</source>
@@ -277,7 +277,7 @@
     </message>
     <message>
         <source>Localization.HtGeoConvergency</source>
-        <translation>Stellen Sie die Konvergenz Ihres Röhrenmonitors so ein, dass Sie scharfe Kreuze mit gutem Kontrast zum weißen Hintergrund sehen. An den schwarzen Linien sollten keine Farbsäume zu sehen sein.</translation>
+        <translation>Stellen Sie die Konvergenz Ihres Röhrenmonitors so ein, dass Sie scharfe Kreuze mit gutem Kontrast zum weißen Hintergrund sehen. An den schwarzen Linien sollten keine Farbsäume erscheinen.</translation>
     </message>
     <message>
         <source>Localization.HtGeoResolution1</source>
@@ -285,11 +285,11 @@
     </message>
     <message>
         <source>Localization.HtGeoResolution2</source>
-        <translation>Prüfen Sie, ob die einzelnen Buchstaben klar zu erkennen sind, ohne verschwommene oder farbige Kanten.</translation>
+        <translation>Prüfen Sie, ob die einzelnen Buchstaben klar zu erkennen sind, ohne verschwommene Kanten oder Farbsäume.</translation>
     </message>
     <message>
         <source>Localization.HtGeoPumpEffect</source>
-        <translation>Prüfen Sie, wie sich Ihr Röhrenmonitor beim Wechsel zwischen starken Helligkeitskontrasten verhält. Ändert sich die Größe des ganzen Bildes? Der äußere weiße Rahmen sollte seine Lage behalten.</translation>
+        <translation>Prüfen Sie, wie sich Ihr Röhrenmonitor beim Wechsel zwischen sehr dunklem und sehr hellem Bild verhält. Ändert sich die Größe des ganzen Bildes? Der äußere weiße Rahmen sollte seine Lage behalten.</translation>
     </message>
     <message>
         <source>Localization.HtGeoClockPhase</source>
@@ -297,11 +297,11 @@
     </message>
     <message>
         <source>Localization.HtGeoTracing</source>
-        <translation>Prüfen Sie, ob das bewegte Muster eine schwarze Spur auf dem Bildschirm hinterlässt.</translation>
+        <translation>Prüfen Sie, ob die vier bewegten Punkte eine schwarze Spur auf dem Bildschirm hinterlassen.</translation>
     </message>
     <message>
         <source>Localization.HtGeoInvTracing</source>
-        <translation>Prüfen Sie, ob das bewegte Muster eine weiße Spur auf dem Bildschirm hinterlässt.</translation>
+        <translation>Prüfen Sie, ob die vier bewegten Punkte eine weiße Spur auf dem Bildschirm hinterlassen.</translation>
     </message>
     <message>
         <source>Localization.HtMatching</source>
@@ -321,11 +321,11 @@
     </message>
     <message>
         <source>Localization.htAllTests</source>
-        <translation>Zeigt alle Tests nacheinander. Ein Mausklick oder Tastendruck wechselt zum nächsten Testbild. ESC bricht ab!</translation>
+        <translation>Zeigt alle Testbilder der Gruppe nacheinander. Ein Mausklick oder Tastendruck schaltet zum nächsten Testbild weiter. ESC bricht ab!</translation>
     </message>
     <message>
         <source>Localization.htShowHelp</source>
-        <translation>Zeigt bei jedem Test für einige Sekunden einen Hilfetext an.</translation>
+        <translation>Zeigt bei jedem Testbild einige Sekunden lang einen kurzen Hinweis an, was zu prüfen ist.</translation>
     </message>
     <message>
         <source>Localization.htMonitor</source>
@@ -337,27 +337,27 @@
     </message>
     <message>
         <source>Localization.HtLgDefectivePixels</source>
-        <translation>Bitte beachten Sie: Ein TFT-Panel darf mit einigen defekten Pixeln oder Subpixeln das Werk verlassen und gilt trotzdem als fehlerfrei. Wie viele Pixelfehler jeder Art zulässig sind, gibt der Hersteller an, meist mit der Pixelfehlerklasse des Panels oder in den Garantiebedingungen. Zeigt Ihr Monitor mehr defekte Pixel als dort erlaubt, haben Sie guten Grund für eine Reklamation.</translation>
+        <translation>Bitte beachten Sie: Ein TFT-Monitor darf mit einigen defekten Pixeln oder Subpixeln das Werk verlassen und gilt trotzdem als fehlerfrei. Wie viele Pixelfehler jeder Art zulässig sind, gibt der Hersteller an, meist mit der Pixelfehlerklasse des Monitors oder in den Garantiebedingungen. Zeigt Ihr Monitor mehr defekte Pixel als dort erlaubt, haben Sie guten Grund für eine Reklamation.</translation>
     </message>
     <message>
         <source>Localization.HtLgColWhite</source>
-        <translation>Das weiße Feld zeigt jedes Pixel des Bildschirms in voller Helligkeit. Für Weiß müssen alle drei Grundfarben, Rot, Grün und Blau, zugleich leuchten; ein Pixel oder Subpixel, das nicht einschaltet, fällt daher als dunkler oder farbiger Punkt auf. Sehen Sie sich den ganzen Bildschirm genau an.</translation>
+        <translation>Das weiße Feld zeigt jedes Pixel des Bildschirms in voller Helligkeit. Für Weiß müssen alle drei Grundfarben, Rot, Grün und Blau, zugleich leuchten; ein Pixel oder Subpixel, das sich nicht einschaltet, fällt daher als dunkler oder farbiger Punkt auf. Sehen Sie sich den ganzen Bildschirm genau an.</translation>
     </message>
     <message>
         <source>Localization.HtLgColBlack</source>
-        <translation>Das schwarze Feld schaltet jedes Pixel des Bildschirms aus. Ein Pixel oder Subpixel, das nicht abschaltet, leuchtet weiter und zeigt sich als heller oder farbiger Punkt. Ein guter Monitor zeigt ein gleichmäßiges Schwarz von Rand zu Rand, ganz ohne helle Flecken.</translation>
+        <translation>Das schwarze Feld schaltet jedes Pixel des Bildschirms ab. Ein Pixel oder Subpixel, das sich nicht abschaltet, leuchtet weiter und zeigt sich als heller oder farbiger Punkt. Ein guter Monitor zeigt ein gleichmäßiges Schwarz von Rand zu Rand, ganz ohne helle Flecken.</translation>
     </message>
     <message>
         <source>Localization.HtLgColRed</source>
-        <translation>Der ganze Bildschirm muss gleichmäßig rot leuchten. Achten Sie genau auf dunkle Punkte: Ein Pixel, das auf diesem Feld dunkel bleibt, verrät ein defektes rotes Subpixel, das nicht einschaltet.</translation>
+        <translation>Der ganze Bildschirm muss gleichmäßig rot leuchten. Achten Sie genau auf dunkle Punkte: Ein Pixel, das auf diesem Feld dunkel bleibt, verrät ein defektes rotes Subpixel, das sich nicht einschaltet.</translation>
     </message>
     <message>
         <source>Localization.HtLgColGreen</source>
-        <translation>Der ganze Bildschirm muss gleichmäßig grün leuchten. Achten Sie genau auf dunkle Punkte: Ein Pixel, das auf diesem Feld dunkel bleibt, verrät ein defektes grünes Subpixel, das nicht einschaltet.</translation>
+        <translation>Der ganze Bildschirm muss gleichmäßig grün leuchten. Achten Sie genau auf dunkle Punkte: Ein Pixel, das auf diesem Feld dunkel bleibt, verrät ein defektes grünes Subpixel, das sich nicht einschaltet.</translation>
     </message>
     <message>
         <source>Localization.HtLgColBlue</source>
-        <translation>Der ganze Bildschirm muss gleichmäßig blau leuchten. Achten Sie genau auf dunkle Punkte: Ein Pixel, das auf diesem Feld dunkel bleibt, verrät ein defektes blaues Subpixel, das nicht einschaltet.</translation>
+        <translation>Der ganze Bildschirm muss gleichmäßig blau leuchten. Achten Sie genau auf dunkle Punkte: Ein Pixel, das auf diesem Feld dunkel bleibt, verrät ein defektes blaues Subpixel, das sich nicht einschaltet.</translation>
     </message>
     <message>
         <source>Localization.HtLgColGrayShades</source>
@@ -379,7 +379,7 @@ Messen Sie mehrere Quadrate mit einem Lineal nach, in der Bildmitte und nahe den
 
 Quadratisch können die Quadrate nur sein, wenn das Seitenverhältnis der Auflösung dem Seitenverhältnis des Monitors entspricht, zum Beispiel 1280&#160;x&#160;1024 auf einem 5:4-Monitor oder 1920&#160;x&#160;1080 auf einem 16:9-Monitor. Andernfalls wirken sie gestreckt.
 
-Ein TFT-Panel zeigt nur in seiner nativen Auflösung ein unverzerrtes Bild. Wählen Sie diese Auflösung in den Anzeigeeinstellungen Ihres Systems.</translation>
+Ein TFT-Monitor zeigt nur in seiner nativen Auflösung ein unverzerrtes Bild. Wählen Sie diese Auflösung in den Anzeigeeinstellungen Ihres Systems.</translation>
     </message>
     <message>
         <source>Localization.HtLgGeoMargins</source>
@@ -387,24 +387,24 @@ Ein TFT-Panel zeigt nur in seiner nativen Auflösung ein unverzerrtes Bild. Wäh
 
 Stellen Sie Größe und Lage des Bildes am Monitor so ein, dass alle vier Seiten des Rahmens gerade noch zu sehen sind. Fehlt eine Seite, ist das Bild zu groß oder verschoben; liegt außerhalb des Rahmens ein breiter schwarzer Rand, ist das Bild kleiner als nötig und Sie verschenken einen Teil der Bildfläche.
 
-Ein TFT-Panel in seiner nativen Auflösung zeigt den ganzen Rahmen ohne jede Einstellung. An einem analogen Eingang findet die automatische Bildeinstellung des Panels meist die richtige Größe und Lage.</translation>
+Ein TFT-Monitor in seiner nativen Auflösung zeigt den ganzen Rahmen ohne jede Einstellung. An einem analogen Eingang findet seine automatische Bildeinstellung meist die richtige Größe und Lage.</translation>
     </message>
     <message>
         <source>Localization.HtLgGeoConvergency</source>
-        <translation>Jedes Pixel einer Farbbildröhre besteht aus drei farbigen Leuchtpunkten, Rot, Grün und Blau, die nebeneinander liegen. Drei Elektronenstrahlen bringen sie zum Leuchten, einer für jede Farbe. Die Konvergenz sagt, wie genau sich die drei Strahlen treffen: Treffen sie die Punkte desselben Pixels, erscheint eine schwarze Linie auf weißem Grund schwarz und scharf. Verfehlen sie einander, bekommt die Linie Farbsäume, rot auf der einen und blau oder grün auf der anderen Seite, und feine Details wirken unscharf.
+        <translation>Jedes Pixel einer Farbbildröhre besteht aus drei farbigen Leuchtpunkten, Rot, Grün und Blau, die nebeneinander liegen. Drei Elektronenstrahlen bringen sie zum Leuchten, einer für jede Farbe. Die Konvergenz gibt an, wie genau sich die drei Strahlen treffen: Treffen sie die Punkte desselben Pixels, erscheint eine schwarze Linie auf weißem Grund schwarz und scharf. Verfehlen sie einander, bekommt die Linie Farbsäume, rot auf der einen und blau oder grün auf der anderen Seite, und feine Details wirken unscharf.
 
-Dieses Testbild überzieht einen weißen Bildschirm mit kleinen schwarzen Kreuzen, jede Linie ein Pixel dünn. Betrachten Sie die Kreuze in der Mitte, an den Rändern und in den Ecken des Bildschirms aus der Nähe.
+Dieses Testbild überzieht einen weißen Bildschirm mit kleinen schwarzen Kreuzen, jede Linie ein Pixel breit. Betrachten Sie die Kreuze in der Mitte, an den Rändern und in den Ecken des Bildschirms aus der Nähe.
 
-Sehen Sie farbige Ränder, nutzen Sie die Konvergenz-Einstellungen Ihres Monitors.
+Sehen Sie Farbsäume, nutzen Sie die Konvergenzeinstellungen Ihres Monitors.
 Stellen Sie zuerst die statische Konvergenz ein, die die Farben über den ganzen Bildschirm verschiebt, dann, falls Ihr Monitor sie bietet, die dynamische Konvergenz für Ränder und Ecken. Stellen Sie so lange nach, bis die Kreuze scharf und kontrastreich vor dem weißen Hintergrund stehen und an den schwarzen Linien keine Farbsäume mehr zu sehen sind. Ein leichter Farbsaum in den äußersten Ecken ist bei vielen Röhrenmonitoren normal; am wichtigsten ist die Bildmitte, denn dorthin schauen Sie die meiste Zeit.
 
-Ein TFT-Panel braucht keine solche Einstellung: Seine Subpixel liegen fest an ihrem Platz, daher ist seine Konvergenz immer perfekt.</translation>
+Ein TFT-Monitor braucht keine solche Einstellung: Seine Subpixel liegen fest an ihrem Platz, daher ist seine Konvergenz immer perfekt.</translation>
     </message>
     <message>
         <source>Localization.HtLgGeoResolution1</source>
-        <translation>Dieses Testbild zeichnet ineinanderliegende schwarze Rechtecke aus ein Pixel breiten Linien, mit weißen Lücken von 1, 2 und 3 Pixeln dazwischen. Es zeigt, wie scharf das Bild eines Röhrenmonitors ist: Auf einem scharfen Monitor lassen sich jede Linie und jede Lücke unterscheiden, auch die schmalsten.
+        <translation>Dieses Testbild zeichnet ineinanderliegende schwarze Rechtecke aus 1 Pixel breiten Linien, mit weißen Lücken von 1, 2 und 3 Pixeln dazwischen. Es zeigt, wie scharf das Bild eines Röhrenmonitors ist: Auf einem scharfen Monitor lassen sich jede Linie und jede Lücke unterscheiden, auch die schmalsten.
 
-Verschwimmen die 1-Pixel-Lücken zu Grau, prüfen Sie zuerst die Fokus-Einstellung Ihres Monitors, falls er eine hat. Eine niedrigere Auflösung oder Bildwiederholfrequenz ergibt oft ein schärferes Bild, ebenso ein besseres Monitorkabel. Hilft nichts davon, ist die Bildröhre womöglich an der Grenze dessen angelangt, was sie darstellen kann.</translation>
+Verschwimmen die 1-Pixel-Lücken zu Grau, prüfen Sie zuerst die Fokuseinstellung Ihres Monitors, falls er eine hat. Eine niedrigere Auflösung oder Bildwiederholfrequenz ergibt oft ein schärferes Bild, ebenso ein besseres Monitorkabel. Hilft nichts davon, ist die Bildröhre womöglich an der Grenze dessen angelangt, was sie darstellen kann.</translation>
     </message>
     <message>
         <source>Localization.HtLgGeoResolution2</source>
@@ -422,27 +422,27 @@ Beobachten Sie den Rahmen genau: Er muss Größe und Lage behalten. Bewegt er si
     </message>
     <message>
         <source>Localization.HtLgGeoClockPhase</source>
-        <translation>Ein TFT-Panel an einem analogen Eingang muss das Timing des Signals selbst richtig treffen: Der Takt bestimmt die Zahl der Pixel pro Zeile, die Phase den Zeitpunkt, zu dem jedes Pixel abgetastet wird.
+        <translation>Ein TFT-Monitor an einem analogen Eingang muss das Timing des Signals selbst richtig treffen: Der Takt bestimmt die Zahl der Pixel pro Zeile, die Phase den Zeitpunkt, zu dem jedes Pixel abgetastet wird.
 
-Dieses Testbild füllt den Bildschirm mit einem feinen Raster aus einzelnen Pixeln. Stellen Sie Takt und Phase am Monitor ein, oder nutzen Sie seine automatische Bildeinstellung, bis die graue Fläche ruhig und scharf ist, ohne Flimmern, Streifen und wandernde Wellen. Stellen Sie zuerst den Takt ein, dann die Phase.
+Dieses Testbild füllt den Bildschirm mit einem feinen Raster aus einzelnen Pixeln. Stellen Sie Takt und Phase am Monitor ein, oder nutzen Sie seine automatische Bildeinstellung, bis die graue Fläche ruhig und scharf ist, ohne Flimmern, Streifen oder wandernde Wellen. Stellen Sie zuerst den Takt ein, dann die Phase.
 
-Ein TFT-Panel an einem digitalen Eingang (DVI, HDMI, DisplayPort) erhält jedes Pixel genau so, wie es gesendet wird, und braucht keine solche Einstellung. Sein Bild ist immer so scharf, wie es das Panel zulässt.</translation>
+Ein TFT-Monitor an einem digitalen Eingang (DVI, HDMI, DisplayPort) erhält jedes Pixel genau so, wie es gesendet wird, und braucht keine solche Einstellung. Sein Bild ist immer so scharf, wie es seine Auflösung zulässt.</translation>
     </message>
     <message>
         <source>Localization.HtLgGeoTracing</source>
-        <translation>Die Pixel eines TFT-Panels brauchen etwas Zeit, um von einer Helligkeit auf eine andere umzuschalten. Schalten sie langsamer als etwa 25&#160;ms, zieht ein bewegtes Objekt eine Spur hinter sich her: der Nachzieheffekt.
+        <translation>Die Pixel eines TFT-Monitors benötigen etwas Zeit, um von einer Helligkeit auf eine andere umzuschalten. Brauchen sie dafür länger als etwa 25&#160;ms, ziehen bewegte Bildinhalte eine Spur hinter sich her: der Nachzieheffekt.
 
-In diesem Testbild bewegt sich ein Objekt mit vier Punkten über den Bildschirm und prallt an seinen Rändern ab. Beobachten Sie die vier bewegten Punkte genau: Auf einem schnellen Panel bleiben sie die ganze Zeit sauber und klar.
+In diesem Testbild bewegen sich vier Punkte gemeinsam über den Bildschirm und prallen an den Bildschirmrändern ab. Beobachten Sie die vier bewegten Punkte genau: Auf einem schnellen Monitor bleiben sie die ganze Zeit sauber und klar.
 
-Sehen Sie hinter ihnen eine Spur, einen Schatten oder Schlieren, ist Ihr Panel langsam. Das spielt bei Videos und Spielen eine weit größere Rolle als bei der Büroarbeit, bei der sich das Bild kaum bewegt.</translation>
+Sehen Sie hinter ihnen eine Spur, einen Schatten oder Schlieren, ist Ihr Monitor zu langsam. Das spielt bei Videos und Spielen eine weit größere Rolle als bei der Büroarbeit, bei der sich das Bild kaum bewegt.</translation>
     </message>
     <message>
         <source>Localization.HtLgGeoInvTracing</source>
-        <translation>Die Pixel eines TFT-Panels brauchen etwas Zeit, um von einer Helligkeit auf eine andere umzuschalten. Schalten sie langsamer als etwa 25&#160;ms, zieht ein bewegtes Objekt eine Spur hinter sich her: der Nachzieheffekt.
+        <translation>Die Pixel eines TFT-Monitors benötigen etwas Zeit, um von einer Helligkeit auf eine andere umzuschalten. Brauchen sie dafür länger als etwa 25&#160;ms, ziehen bewegte Bildinhalte eine Spur hinter sich her: der Nachzieheffekt.
 
-In diesem Testbild bewegt sich ein Objekt mit vier Punkten über den Bildschirm und prallt an seinen Rändern ab. Beobachten Sie die vier bewegten Punkte genau: Auf einem schnellen Panel bleiben sie die ganze Zeit sauber und klar.
+In diesem Testbild bewegen sich vier Punkte gemeinsam über den Bildschirm und prallen an den Bildschirmrändern ab. Beobachten Sie die vier bewegten Punkte genau: Auf einem schnellen Monitor bleiben sie die ganze Zeit sauber und klar.
 
-Sehen Sie hinter ihnen eine Spur, einen Schatten oder Schlieren, ist Ihr Panel langsam. Das spielt bei Videos und Spielen eine weit größere Rolle als bei der Büroarbeit, bei der sich das Bild kaum bewegt.</translation>
+Sehen Sie hinter ihnen eine Spur, einen Schatten oder Schlieren, ist Ihr Monitor zu langsam. Das spielt bei Videos und Spielen eine weit größere Rolle als bei der Büroarbeit, bei der sich das Bild kaum bewegt.</translation>
     </message>
     <message>
         <source>Localization.HtLgMatching</source>
@@ -467,7 +467,7 @@ Helligkeit: Sehen Sie sich die drei kleinen Balken unter dem roten Balken in der
 Kontrast: Drehen Sie den Kontrast hoch, bis das weiße Feld in der unteren Reihe hell leuchtet, aber nicht so weit, dass es in seine Nachbarn überstrahlt oder das Bild seine Größe ändert. Prüfen Sie danach noch einmal die Helligkeit, denn die beiden Einstellungen beeinflussen sich gegenseitig.
 
 Farbsättigung und Farbton: Schalten Sie Ihren Monitor auf „nur Blau“, falls er diese Betriebsart hat, oder sehen Sie durch einen Blaufilter. Sie sehen dann oben vier helle Balken, jeden über einem kurzen Balken in der Reihe darunter.
-Stellen Sie die Farbsättigung so ein, dass die beiden äußeren Balken zu den kurzen Balken darunter passen, dann den Farbton, bis auch die beiden inneren übereinstimmen. Bei einem Monitor ohne Farbton-Regler entscheidet die Farbsättigung allein.
+Stellen Sie die Farbsättigung so ein, dass die beiden äußeren Balken zu den kurzen Balken darunter passen, dann den Farbton, bis auch die beiden inneren übereinstimmen. Bei einem Monitor ohne Farbtonregler entscheidet die Farbsättigung allein.
 
 Quarvel zeichnet das Testbild in zwei Varianten, die sich nur in den drei kleinen Balken unterscheiden. Die analoge zeigt sie knapp unter Schwarz, bei Schwarz und knapp über Schwarz. Die digitale zeigt sie auf dem niedrigsten Pegel, knapp unter Schwarz und bei Schwarz. Nehmen Sie die Variante, die zum Eingang Ihres Monitors passt, und wiederholen Sie die Schritte, bis sich nichts mehr ändert. Ein so eingestellter Monitor zeigt Videos so, wie sie gedacht sind.</translation>
     </message>
@@ -480,7 +480,7 @@ Helligkeit: Sehen Sie sich die drei kleinen Balken unter dem roten Balken in der
 Kontrast: Drehen Sie den Kontrast hoch, bis das weiße Feld in der unteren Reihe hell leuchtet, aber nicht so weit, dass es in seine Nachbarn überstrahlt oder das Bild seine Größe ändert. Prüfen Sie danach noch einmal die Helligkeit, denn die beiden Einstellungen beeinflussen sich gegenseitig.
 
 Farbsättigung und Farbton: Schalten Sie Ihren Monitor auf „nur Blau“, falls er diese Betriebsart hat, oder sehen Sie durch einen Blaufilter. Sie sehen dann oben vier helle Balken, jeden über einem kurzen Balken in der Reihe darunter.
-Stellen Sie die Farbsättigung so ein, dass die beiden äußeren Balken zu den kurzen Balken darunter passen, dann den Farbton, bis auch die beiden inneren übereinstimmen. Bei einem Monitor ohne Farbton-Regler entscheidet die Farbsättigung allein.
+Stellen Sie die Farbsättigung so ein, dass die beiden äußeren Balken zu den kurzen Balken darunter passen, dann den Farbton, bis auch die beiden inneren übereinstimmen. Bei einem Monitor ohne Farbtonregler entscheidet die Farbsättigung allein.
 
 Quarvel zeichnet das Testbild in zwei Varianten, die sich nur in den drei kleinen Balken unterscheiden. Die analoge zeigt sie knapp unter Schwarz, bei Schwarz und knapp über Schwarz. Die digitale zeigt sie auf dem niedrigsten Pegel, knapp unter Schwarz und bei Schwarz. Nehmen Sie die Variante, die zum Eingang Ihres Monitors passt, und wiederholen Sie die Schritte, bis sich nichts mehr ändert. Ein so eingestellter Monitor zeigt Videos so, wie sie gedacht sind.</translation>
     </message>
@@ -488,7 +488,7 @@ Quarvel zeichnet das Testbild in zwei Varianten, die sich nur in den drei kleine
         <source>Localization.HtLgVideoOverscan</source>
         <translation>Die meisten Videomonitore und Fernseher zeigen nicht das ganze Bild: Sie vergrößern es ein wenig und schneiden seine Ränder ab, damit der unsaubere Rand des Videosignals verborgen bleibt. Man nennt das Overscan.
 
-Dieses Testbild zeichnet zehn ineinanderliegende Rahmen. Das äußerste Rechteck liegt am Rand des vollen Signals und ist mit 0&#160;% beschriftet; jedes weitere liegt um 1&#160;% der Breite und Höhe weiter innen. Die kleinste Zahl, die Sie auf jeder Seite noch lesen können, zeigt Ihnen, wie viel Ihr Monitor auf dieser Seite vom Bild abschneidet.
+Dieses Testbild zeichnet zehn ineinanderliegende Rahmen. Der äußerste Rahmen liegt am Rand des vollen Signals und ist mit 0&#160;% beschriftet; jeder weitere liegt um 1&#160;% der Breite und Höhe weiter innen. Die kleinste Zahl, die Sie auf jeder Seite noch lesen können, zeigt Ihnen, wie viel Ihr Monitor auf dieser Seite vom Bild abschneidet.
 
 Mit dem Auswahlmenü im Hauptfenster schalten Sie die Beschriftung von Prozent auf Pixel um; sie gibt dann die Pixelkoordinate jeder Seite an. Kann Ihr Monitor den Overscan abschalten oder hat er einen Underscan-Modus, probieren Sie es aus: Der äußerste Rahmen sollte dann auf allen vier Seiten sichtbar werden. Bedenken Sie, dass Text und Titel nahe den Rändern auf Monitoren mit großem Overscan verloren gehen können, und dass die meisten Videos mit Rücksicht darauf gestaltet werden.</translation>
     </message>
