@@ -32,3 +32,13 @@ foreach(size ${QUARVEL_ICON_SIZES})
 endforeach()
 install(FILES ${packaging}/icons/${QUARVEL_APP_ID}.svg
   DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+
+# The same pictures inside the program, as its windows' icon wherever it is started from
+# (":/icon/<size>.png"; framework/installed).
+set(icon_resources)
+foreach(size ${QUARVEL_ICON_SIZES})
+  set(file ${packaging}/icons/${size}/${QUARVEL_APP_ID}.png)
+  set_source_files_properties(${file} PROPERTIES QT_RESOURCE_ALIAS ${size}.png)
+  list(APPEND icon_resources ${file})
+endforeach()
+qt_add_resources(quarvel_framework quarvel_icon PREFIX "/icon" FILES ${icon_resources})

@@ -15,4 +15,7 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The screens read Qt's platform screen through a private header, whose layout only this exact Qt
 # version promises; Debian's Qt provides its version as qt6-base-abi for such programs.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-base-abi (= ${Qt6Gui_VERSION})")
+# Qt's own texts (shortcut names, dialog buttons) in the user's language; without them they stay
+# English and the program runs as well.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
 include(CPack)

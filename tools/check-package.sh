@@ -28,7 +28,7 @@ bash "$root/scripts/build.sh" "$build" -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTAL
 rm -f "$build"/quarvel_*.deb
 (cd "$build" && cpack -G DEB >"$out/cpack.log")
 deb="$(ls "$build"/quarvel_*.deb)"
-echo "Package $(basename "$deb"), Depends: $(dpkg-deb -f "$deb" Depends)"
+echo "Package $(basename "$deb"), Depends: $(dpkg-deb -f "$deb" Depends); Recommends: $(dpkg-deb -f "$deb" Recommends)"
 
 pristine="$build/bookworm"
 if [ ! -x "$pristine/usr/bin/apt-get" ]; then

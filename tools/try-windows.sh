@@ -8,6 +8,9 @@
 # - the two windows' frames stand side by side with their title bars level, at the first show,
 #   after the main window moves, and at the screen's right edge (explanation on the left);
 # - a run still fills the whole screen;
+# - the main window carries the program's own icon (_NET_WM_ICON), started from the build folder;
+# - the longest help tags show wrapped, on the screen, beside the pointer (screenshots), and the
+#   File menu names its shortcut in the language's words (screenshot: "Strg+Q" in German);
 # - screenshots of the four group pages, the About page and the explanation window for every
 #   pattern, to look at: every text must be whole.
 #
@@ -84,6 +87,60 @@ shot_windows() {
   import -window root -crop "$((r - l + 1))x$((b - t + 1))+$l+$t" +repage "$last"
 }
 
+# The sizes of the icon a window gives the window manager (_NET_WM_ICON), and those of the program's.
+icons_of() {
+  xprop -len 1000000 -id "$1" _NET_WM_ICON | grep -o 'Icon ([0-9]* x [0-9]*)' | sort -t'(' -k2 -n | tr '\n' ' '
+}
+readonly program_icons="Icon (16 x 16) Icon (32 x 32) Icon (48 x 48) Icon (64 x 64) Icon (128 x 128) Icon (256 x 256) "
+
+# The visible tooltip window of the program: "id left top width height", or nothing.
+tooltip() {
+  local w
+  for w in $(xdotool search --onlyvisible --classname quarvel 2>/dev/null); do
+    xprop -id "$w" _NET_WM_WINDOW_TYPE | grep -q TOOLTIP || continue
+    echo "$w $(geometry_of "$w")"
+    return
+  done
+}
+
+# Hovers the label in row ROW of group GROUP's page and checks its tip: several lines, no wider
+# than the screen, beside the pointer. A screenshot of the screen goes to the output folder.
+hover_help_tag() {
+  local what="$1" group="$2" row="$3" x y id tl tt tw th gx gy gw gh
+  xdotool windowactivate --sync "$main" key "ctrl+$group"
+  # Where the window manager put the window's content (xdotool's reading misses the title bar).
+  read -r gx gy gw gh <<<"$(geometry_of "$main")"
+  x=$((gx + 230)) y=$((gy + gh - content_height + 35 + 20 * row))
+  xdotool mousemove "$x" "$y"
+  sleep 0.2
+  xdotool mousemove "$((x + 2))" "$y"
+  sleep 1.5
+  read -r id tl tt tw th <<<"$(tooltip)"
+  check "$what: the help tag shows" test -n "$id"
+  [ -n "$id" ] || return 0
+  check "$what: wrapped onto several lines, ${tw} x $th px" test "$th" -gt 40 -a "$tw" -lt 500
+  check "$what: on the screen" test "$tl" -ge 0 -a "$((tl + tw))" -le "$screen_w" -a "$((tt + th))" -le "$screen_h"
+  check "$what: beside the pointer (at $x,$y, tip at $tl,$tt)" \
+    test "$tl" -le "$((x + 24))" -a "$((tl + tw))" -ge "$((x - 24))" -a "$tt" -le "$((y + 24))" -a "$((tt + th))" -ge "$((y - 24))"
+  shot "$what"
+}
+
+# The program's icon, its longest help tags and its File menu, as a user meets them.
+try_desktop_look() {
+  local lang="$1"
+  check_equal "$lang: the main window carries the program's icon (_NET_WM_ICON)" "$(icons_of "$main")" "$program_icons"
+  hover_help_tag "$lang-tip-convergency" 2 2
+  hover_help_tag "$lang-tip-pumping" 2 5
+  xdotool mousemove "$((left + 20))" "$((content_top + 300))"
+  # The File menu, first of the menu bar at the window's top.
+  local gx gy
+  read -r gx gy _ <<<"$(geometry_of "$main")"
+  xdotool mousemove "$((gx + 20))" "$((gy + 10))" click 1
+  shot "$lang-file-menu" 0.6
+  xdotool key Escape
+  sleep 0.3
+}
+
 # ---------------------------------------------------------------- one language
 
 try_language() {
@@ -103,6 +160,7 @@ try_language() {
   xdotool mousemove "$((ml + 200))" "$((mt + 8))" click --repeat 2 --delay 80 1
   sleep 0.5
   check_equal "$lang: a double-click on the title bar changes nothing" "$(geometry_of "$main")" "$before"
+  try_desktop_look "$lang"
 
   xdotool key ctrl+h
   sleep 0.6
@@ -120,6 +178,7 @@ try_language() {
     actions="$(allowed "$help")"
     check "$lang: the window manager offers to minimize it" sh -c "echo '$actions' | grep -q MINIMIZE"
     check "$lang: but not to maximize or resize it" sh -c "! echo '$actions' | grep -qE 'MAXIMIZE|_NET_WM_ACTION_RESIZE'"
+    check_equal "$lang: it carries the program's icon too" "$(icons_of "$help")" "$program_icons"
   fi
   check_attached "$lang: first show" right
 
@@ -149,6 +208,7 @@ try_language() {
   pattern="$(visible_windows '^Untitled$' | while read -r w; do
     [ "$(geometry_of "$w")" = "0 0 $screen_w $screen_h " ] && echo "$w"; done | head -1)"
   check "$lang: a run fills the whole screen" test -n "$pattern"
+  [ -z "$pattern" ] || check_equal "$lang: the pattern window carries the program's icon" "$(icons_of "$pattern")" "$program_icons"
   xdotool key Escape
   sleep 0.5
 

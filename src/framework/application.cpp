@@ -19,6 +19,7 @@
 #include <sanitizer/lsan_interface.h>
 #endif
 
+#include "framework/help_tags.h"
 #include "framework/installed.h"
 #include "framework/localized.h"
 #include "framework/menubar.h"
@@ -69,6 +70,7 @@ void Initialize(int& argc, char** argv) {
   QApplication::setQuitOnLastWindowClosed(false);
   IntroduceToDesktop();
   LoadTranslations();
+  WrapHelpTags();
 }
 
 bool IsInitialized() { return QCoreApplication::instance() != nullptr; }

@@ -2,7 +2,7 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QIcon>
+#include <QFileInfo>
 
 // The build gives the desktop entry's id and the path from the program's folder to the data
 // folder (GNUInstallDirs: bin/ to share/).
@@ -16,11 +16,15 @@ QString InstalledDataFolder() {
   return QDir::cleanPath(QCoreApplication::applicationDirPath() + u'/' + QStringLiteral(QUARVEL_DATA_FROM_BIN));
 }
 
+QIcon ProgramIcon() {
+  QIcon icon;
+  for (const QFileInfo& size : QDir(QStringLiteral(":/icon")).entryInfoList(QDir::Files)) icon.addFile(size.filePath());
+  return icon;
+}
+
 void IntroduceToDesktop() {
   QGuiApplication::setDesktopFileName(QStringLiteral(QUARVEL_APP_ID));
-  const QString icons = InstalledDataFolder() + QStringLiteral("/icons");
-  if (!QIcon::themeSearchPaths().contains(icons)) QIcon::setThemeSearchPaths(QIcon::themeSearchPaths() << icons);
-  QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(QUARVEL_APP_ID)));
+  QApplication::setWindowIcon(ProgramIcon());
 }
 
 }  // namespace fw

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QPointer>
 #include <QStringList>
@@ -15,8 +16,12 @@ namespace {
 
 constexpr const char* kContext = "Quarvel";
 
-// Parented to the application object, so it goes with it; the pointer then reads null.
+// Parented to the application object, so they go with it; the pointers then read null.
 QPointer<QTranslator>& Installed() {
+  static QPointer<QTranslator> translator;
+  return translator;
+}
+QPointer<QTranslator>& InstalledForQt() {
   static QPointer<QTranslator> translator;
   return translator;
 }
@@ -28,10 +33,10 @@ bool IsBuiltIn(const QString& language) {
 
 // quarvel_de_CH.qm, quarvel_de_ch.qm, quarvel_de.qm: the language as given and in lower case,
 // then shorter by one subtag at a time.
-QString FindFile(const QString& folder, QString language) {
+QString FindFile(const QString& folder, const QString& prefix, QString language) {
   for (;;) {
     for (const QString& name : {language, language.toLower()}) {
-      const QString path = folder + QStringLiteral("/quarvel_") + name + QStringLiteral(".qm");
+      const QString path = folder + u'/' + prefix + name + QStringLiteral(".qm");
       if (QFileInfo(path).isFile()) return path;
     }
     const qsizetype cut = language.lastIndexOf(u'_');
@@ -46,6 +51,25 @@ QString TranslationsFolder() {
   const QString beside = QCoreApplication::applicationDirPath() + QStringLiteral("/translations");
   if (QFileInfo(beside).isDir()) return beside;
   return InstalledDataFolder() + QStringLiteral("/quarvel/translations");
+}
+
+QTranslator* Install(const QString& path) {
+  QCoreApplication* app = QCoreApplication::instance();
+  if (!app || !QFileInfo(path).isFile()) return nullptr;
+  auto* translator = new QTranslator(app);
+  if (!translator->load(path) || !QCoreApplication::installTranslator(translator)) {
+    delete translator;
+    return nullptr;
+  }
+  return translator;
+}
+
+// Qt's own texts in the program's language: shortcut names ("Strg+Q"), the buttons of message
+// boxes, the context menu of text fields. Without Qt's file they stay English.
+void InstallQtTranslation(const QString& language) {
+  const QString path =
+      FindFile(QLibraryInfo::path(QLibraryInfo::TranslationsPath), QStringLiteral("qtbase_"), language);
+  if (!path.isEmpty()) InstalledForQt() = Install(path);
 }
 
 }  // namespace
@@ -71,8 +95,11 @@ bool LoadTranslations(const String& folder, const std::vector<String>& languages
     const QString language = QString::fromStdString(tag).replace(u'-', u'_');
     if (language.isEmpty()) continue;
     if (IsBuiltIn(language)) break;
-    const QString path = FindFile(QString::fromStdString(folder), language);
-    if (!path.isEmpty()) return LoadTranslationFile(path.toStdString());
+    const QString path = FindFile(QString::fromStdString(folder), QStringLiteral("quarvel_"), language);
+    if (path.isEmpty()) continue;
+    if (!LoadTranslationFile(path.toStdString())) return false;
+    InstallQtTranslation(language);
+    return true;
   }
   UnloadTranslations();
   return false;
@@ -80,21 +107,15 @@ bool LoadTranslations(const String& folder, const std::vector<String>& languages
 
 bool LoadTranslationFile(const String& path) {
   UnloadTranslations();
-  QCoreApplication* app = QCoreApplication::instance();
-  const QString file = QString::fromStdString(path);
-  if (!app || !QFileInfo(file).isFile()) return false;
-  auto* translator = new QTranslator(app);
-  if (!translator->load(file) || !QCoreApplication::installTranslator(translator)) {
-    delete translator;
-    return false;
-  }
-  Installed() = translator;
-  return true;
+  Installed() = Install(QString::fromStdString(path));
+  return !Installed().isNull();
 }
 
 void UnloadTranslations() {
-  delete Installed().data();
-  Installed() = nullptr;
+  for (QPointer<QTranslator>* translator : {&Installed(), &InstalledForQt()}) {
+    delete translator->data();
+    *translator = nullptr;
+  }
 }
 
 }  // namespace fw

@@ -4,7 +4,7 @@
 // English is not a translation: it lives in the program, as the default that every lookup is
 // given. Other languages are Qt translation files "quarvel_<language>.qm" whose source texts are
 // the keys ("Localization.White"), all in the context "Quarvel". One translation is installed at
-// a time.
+// a time, with Qt's own translation for the same language.
 #include <vector>
 
 #include "framework/strings.h"
@@ -27,13 +27,15 @@ bool LoadTranslations();
 // The first language that has a file wins; a regional language falls back to its base
 // language ("de-CH" finds quarvel_de.qm). English, and the C locale, end the search: their
 // texts are built in, so a user who puts English first gets English even when a later language
-// has a file. What was installed before is removed first.
+// has a file. Qt's own translation of the language found (qtbase_<language>.qm from Qt's
+// translations folder) is installed beside it, so that Qt's texts speak the same language.
+// What was installed before is removed first.
 bool LoadTranslations(const String& folder, const std::vector<String>& languages);
 
-// Installs the translation file at path in place of any installed before.
+// Installs the translation file at path in place of any installed before (Qt's own included).
 bool LoadTranslationFile(const String& path);
 
-// Removes the installed translation: every text is English again.
+// Removes the installed translations, the program's and Qt's: every text is English again.
 void UnloadTranslations();
 
 }  // namespace fw

@@ -72,8 +72,10 @@ Ref<MenuItem> MenuItem::Find(const std::string& name) const {
 
 namespace {
 
-QString ShortcutText(const std::string& shortcut) {
-  return QString::fromStdString(ReplaceAll(shortcut, "Cmd+", "Ctrl+"));
+// Read in Qt's portable form: Qt's own default reads the user's language, where Ctrl may be
+// "Strg". Qt writes it in the user's language where the menu shows it.
+QKeySequence Shortcut(const std::string& shortcut) {
+  return QKeySequence(QString::fromStdString(ReplaceAll(shortcut, "Cmd+", "Ctrl+")), QKeySequence::PortableText);
 }
 
 // Qt reads "&" in an action's text as the mark of a mnemonic and drops it; the item's text is
@@ -105,7 +107,7 @@ void MenuItem::SyncActions() {
   for (QAction* a : actions_) {
     if (IsSeparator()) continue;
     a->setText(ShownText(text_));
-    a->setShortcut(QKeySequence(ShortcutText(shortcut_)));
+    a->setShortcut(Shortcut(shortcut_));
   }
 }
 
@@ -167,7 +169,7 @@ QWidget* CreateMenuBarWidget(MenuBar& bar, Window& window) {
         continue;
       }
       QAction* action = menu->addAction(ShownText(item->Text()));
-      action->setShortcut(QKeySequence(ShortcutText(item->KeyboardShortcut())));
+      action->setShortcut(Shortcut(item->KeyboardShortcut()));
       action->setShortcutContext(Qt::ApplicationShortcut);
       if (item->IsQuitItem()) action->setMenuRole(QAction::QuitRole);
       if (item->IsAboutItem()) action->setMenuRole(QAction::AboutRole);

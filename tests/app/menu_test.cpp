@@ -186,6 +186,22 @@ TEST_F(MenuTest, ShowsInTheWindowWithCtrlShortcutsAndOneSeparator) {
   window->Close();
 }
 
+TEST_F(MenuTest, QtsOwnTextsFollowTheProgramsLanguage) {
+  ASSERT_TRUE(fw::LoadTranslations(QCoreApplication::applicationDirPath().toStdString() + "/../translations", {"de"}));
+  ReleaseMenu();
+  fw::Ref<MenuWindow> window = fw::NewWindow<MenuWindow>();
+  auto* bar = window->Widget()->findChild<QMenuBar*>();
+  ASSERT_NE(bar, nullptr);
+  const QAction* quit = ActionNamed(*bar, "Datei", "Beenden");
+  ASSERT_NE(quit, nullptr);
+  // What the menu shows beside the item; Qt's German comes with qt6-translations-l10n.
+  EXPECT_EQ(quit->shortcut().toString(QKeySequence::NativeText), "Strg+Q");
+  EXPECT_EQ(QCoreApplication::translate("QLineEdit", "&Copy"), "&Kopieren") << "a text field's context menu";
+  fw::UnloadTranslations();
+  EXPECT_EQ(quit->shortcut().toString(QKeySequence::NativeText), "Ctrl+Q") << "Qt's German goes with the program's";
+  window->Close();
+}
+
 TEST_F(MenuTest, ChoosingAnItemReachesTheWindowsHandlerByName) {
   fw::Ref<MenuWindow> window = fw::NewWindow<MenuWindow>();
   auto* bar = window->Widget()->findChild<QMenuBar*>();

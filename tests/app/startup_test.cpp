@@ -1,3 +1,6 @@
+#include <QIcon>
+#include <QImage>
+#include <QWidget>
 #include <gtest/gtest.h>
 
 #include "app/Globals.h"
@@ -53,4 +56,14 @@ TEST_F(StartUpTest, ShutDownReleasesEverything) {
   EXPECT_TRUE(Globals::PatternKind.empty());
   EXPECT_FALSE(Globals::Prefs);
   EXPECT_NE(Menu(), bar) << "the menu bar was dropped and is built anew";
+}
+
+TEST_F(StartUpTest, TheWindowsShowTheInstalledIconFromTheProgramItself) {
+  StartUp(argc, argv);
+  const QIcon icon = wMain().Widget()->windowIcon();
+  for (int size : {16, 48, 256}) {
+    const QImage installed("../packaging/icons/" + QString::number(size) + "/org.quarvel.Quarvel.png");
+    EXPECT_EQ(icon.pixmap(size).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied),
+              installed.convertToFormat(QImage::Format_ARGB32_Premultiplied)) << size << " px";
+  }
 }

@@ -46,19 +46,25 @@ for size in "${sizes[@]}"; do
   [ "$width" = "$size" ] && [ "$height" = "$size" ] || fail "icon ${size}x$size is ${width}x$height"
 done
 
-# The installed program, started in German, maps its installed translation (Qt maps .qm files).
+# The installed program, started in German, maps its installed translation (Qt maps .qm files),
+# and Qt's own German beside it where Qt's translations are installed (qt6-translations-l10n).
 qm="$prefix/share/quarvel/translations/quarvel_de.qm"
+qt_qm="$(qtpaths6 --query QT_INSTALL_TRANSLATIONS 2>/dev/null || true)/qtbase_de.qm"
+[ -f "$qt_qm" ] || qt_qm=""
 mkdir -p "$work/config"
 env LANGUAGE=de LANG=C.UTF-8 LC_ALL=C.UTF-8 QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME="$work/config" \
   "$prefix/bin/quarvel" >"$work/log" 2>&1 &
 pid=$!
 found=""
 for _ in $(seq 100); do
-  if grep -qF "$qm" "/proc/$pid/maps" 2>/dev/null; then found=1; break; fi
+  if grep -qF "$qm" "/proc/$pid/maps" 2>/dev/null && grep -qF "${qt_qm:-$qm}" "/proc/$pid/maps"; then
+    found=1
+    break
+  fi
   kill -0 "$pid" 2>/dev/null || break
   sleep 0.2
 done
 kill "$pid" 2>/dev/null || true
 wait "$pid" 2>/dev/null || true
-[ -n "$found" ] || { cat "$work/log"; fail "the installed program did not load $qm"; }
+[ -n "$found" ] || { cat "$work/log"; fail "the installed program did not load $qm ${qt_qm:+and $qt_qm}"; }
 echo "install tree under a temporary prefix: OK"
