@@ -11,9 +11,9 @@
 #   after a while), the explanation window's frame at the main window's right edge with level
 #   tops. ctrl+h then hides it again: the program still knows it as shown.
 #
-# Then a few more: restored with `xdotool windowactivate`, restored by activating the
-# explanation window (its own taskbar entry), and at the screen's right edge, where the
-# explanation stands on the left. Prints the counts per window manager; a screenshot after every
+# Then a few more: restored with `xdotool windowactivate`, by activating the explanation window
+# (its own taskbar entry), from openbox's window list or icewm's taskbar, and at the screen's
+# right edge, where the explanation stands on the left. Prints the counts per window manager; a screenshot after every
 # restore goes to the output folder.
 #
 #   tools/try-minimize.sh [build folder] [output folder]
@@ -42,7 +42,25 @@ until_true() {
   return 1
 }
 
-# cycle NAME MINIMIZE(main|help) RESTORE(wmctrl|activate|help) SIDE(right|left): one cycle;
+# The desktop's own way back to the main window: the first entry of openbox's window list (a
+# middle click on the desktop), the first button of icewm's taskbar (the main window's, made
+# first).
+restore_by_desktop() {
+  local px py
+  case "$wm_name" in
+    openbox)
+      xdotool mousemove $((screen_w / 2)) $((screen_h - 40)) click 2
+      sleep 0.4
+      xdotool key Down Return
+      ;;
+    icewm)
+      eval "$(xwininfo -name TaskPane | awk '/Absolute upper-left X/ {print "px=" $NF} /Absolute upper-left Y/ {print "py=" $NF}')"
+      xdotool mousemove $((px + 30)) $((py + 12)) click 1
+      ;;
+  esac
+}
+
+# cycle NAME MINIMIZE(main|help) RESTORE(wmctrl|activate|help|desktop) SIDE(right|left): one cycle;
 # prints what went wrong and fails on the first fault.
 cycle() {
   local name="$1" minimize="$2" restore="$3" side="$4" fault
@@ -57,13 +75,14 @@ cycle() {
     wmctrl) wmctrl -i -a "$main" ;;
     activate) xdotool windowactivate "$main" ;;
     help) wmctrl -i -a "$help" ;;
+    desktop) restore_by_desktop ;;
   esac
   until_true both_shown || { echo "  $name: the restore left $(states)"; return 1; }
   sleep 0.6
   both_shown || { echo "  $name: after the restore, then $(states)"; return 1; }
   shot "$name"
   fault="$(attached_fault "$side")"
-  [ -z "$fault" ] || { echo "  $name: after the restore, "$fault; return 1; }
+  [ -z "$fault" ] || { echo "  $name: after the restore, ${fault//$'\n'/ }"; return 1; }
   xdotool windowactivate --sync "$main" key ctrl+h
   until_true test -z "$(help_window)" || { echo "  $name: ctrl+h did not hide the explanation window"; return 1; }
 }
@@ -93,6 +112,7 @@ try_wm() {
   rounds "restored with wmctrl -i -a on the main window" "$cycles" wmctrl right
   rounds "restored with xdotool windowactivate" 4 activate right
   rounds "restored by activating the explanation window" 2 help right
+  rounds "restored from the desktop's window list or taskbar" 2 desktop right
   xdotool windowmove "$main" $((screen_w - 420)) 150
   sleep 0.6
   rounds "at the screen's right edge" 2 wmctrl left

@@ -115,7 +115,7 @@ check_attached() {
   local fault
   fault="$(attached_fault "$2")"
   if [ -z "$fault" ]; then ok "$1: the explanation window at the main window's $2 edge, title bars level"
-  else fail "$1: $(echo $fault)"; fi
+  else fail "$1: ${fault//$'\n'/ }"; fi
 }
 
 # Starts the program and waits for its main window, titled "Quarvel"; its log (stderr and
