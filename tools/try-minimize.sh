@@ -13,8 +13,8 @@
 #
 # Then a few more: restored with `xdotool windowactivate`, by activating the explanation window
 # (its own taskbar entry), from openbox's window list or icewm's taskbar, and at the screen's
-# right edge, where the explanation stands on the left. Prints the counts per window manager; a screenshot after every
-# restore goes to the output folder.
+# right edge, where the explanation stands on the left. Prints the counts per window manager;
+# a screenshot after every restore goes to the output folder.
 #
 #   tools/try-minimize.sh [build folder] [output folder]
 set -euo pipefail
