@@ -1,11 +1,13 @@
 # Helpers for the tools that drive the real program with real X input on a private Xvfb display
-# (no window manager). Sourced, not run:
+# (with a window manager where the tool starts one). Sourced, not run:
 #
 #   source "$root/tools/xvfb-lib.sh"
 #   xvfb_start "$out" [Xvfb screen options...]   # default one screen of 1280 x 1024
+#   wm_start COMMAND [ARGS...]                     # a window manager, if the tool wants one
 #   app_start                                      # the program, with the main window up
 #   shot NAME; expect WHAT X Y RRGGBB; click_content X Y; ...
 #   app_quit_key                                   # ctrl+q, waits, checks the exit status
+#   xvfb_stop                                      # ends program, window manager and display
 #   xvfb_finish                                    # prints the summary, exits 1 on failures
 #
 # The caller sets `build` (the build folder). Every step's screenshot goes to the output folder,
@@ -23,6 +25,7 @@ last=""
 app=""
 app_log=""
 app_runs=0
+wm=""
 main=""
 left=0
 content_top=0
@@ -31,8 +34,16 @@ config=""
 
 xvfb_cleanup() {
   [ -n "$app" ] && kill "$app" 2>/dev/null || true
+  [ -n "$wm" ] && kill "$wm" 2>/dev/null || true
   [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null || true
   [ -n "$config" ] && rm -rf "$config"
+}
+
+# Ends what xvfb_start and the starts after it began, so that the next xvfb_start is a fresh one.
+xvfb_stop() {
+  xvfb_cleanup
+  for p in $app $wm $xvfb; do wait "$p" 2>/dev/null || true; done
+  app="" wm="" xvfb="" config=""
 }
 
 # xvfb_start OUT [Xvfb screen options...]
@@ -53,10 +64,59 @@ xvfb_start() {
   exit 1
 }
 
+# wm_start COMMAND [ARGS...]: a window manager on the display, its log in the output folder;
+# returns once it has taken the screen over.
+wm_start() {
+  "$@" >"$out/$(basename "$1").log" 2>&1 &
+  wm=$!
+  for _ in $(seq 50); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+    sleep 0.1
+  done
+  echo "$1 did not start" >&2
+  exit 1
+}
+
 prefs_file() { echo "$XDG_CONFIG_HOME/Quarvel"; }
 
 # The ids of the visible windows whose name matches the regular expression.
 visible_windows() { xdotool search --onlyvisible --name "$1" 2>/dev/null || true; }
+
+# The outer frame of a window: "left top right bottom" (inclusive), from its content's place
+# and the frame extents the window manager gives it.
+frame_of() {
+  local id="$1" x y w h extents l r t b
+  eval "$(xwininfo -id "$id" | awk '/Absolute upper-left X/ {print "x=" $NF} /Absolute upper-left Y/ {print "y=" $NF}
+                                   /Width:/ {print "w=" $NF} /Height:/ {print "h=" $NF}')"
+  extents="$(xprop -id "$id" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')"
+  read -r l r t b <<<"$extents"
+  echo "$((x - l)) $((y - t)) $((x + w - 1 + r)) $((y + h - 1 + b))"
+}
+
+# The explanation window, while it is shown.
+help_window() { visible_windows '^Untitled$' | head -1; }
+
+# attached_fault SIDE: nothing when the explanation window's frame stands at the main window's
+# SIDE (right or left) edge with the title bars level (frame tops); else what is wrong.
+attached_fault() {
+  local side="$1" help ml mt mr mb hl ht hr hb
+  help="$(help_window)"
+  [ -n "$help" ] || { echo "the explanation window is not shown"; return; }
+  read -r ml mt mr mb <<<"$(frame_of "$main")"
+  read -r hl ht hr hb <<<"$(frame_of "$help")"
+  [ "$ht" = "$mt" ] || echo "the frame tops are $ht and $mt, not level;"
+  if [ "$side" = right ]; then
+    [ "$hl" = "$((mr + 1))" ] || echo "its left edge is $hl, not the main window's right edge + 1 ($((mr + 1)))"
+  else
+    [ "$hr" = "$((ml - 1))" ] || echo "its right edge is $hr, not the main window's left edge - 1 ($((ml - 1)))"
+  fi
+}
+check_attached() {
+  local fault
+  fault="$(attached_fault "$2")"
+  if [ -z "$fault" ]; then ok "$1: the explanation window at the main window's $2 edge, title bars level"
+  else fail "$1: ${fault//$'\n'/ }"; fi
+}
 
 # Starts the program and waits for its main window, titled "Quarvel"; its log (stderr and
 # stdout) goes to the output folder, one per start.

@@ -6,11 +6,8 @@
 #include <QLayout>
 #include <QMetaObject>
 #include <QMouseEvent>
-#include <QPointer>
 #include <QScreen>
-#include <QTimer>
 #include <QVBoxLayout>
-#include <QWindow>
 #include <algorithm>
 #include <cmath>
 
@@ -338,120 +335,6 @@ void Window::ShowOnScreen() {
 }
 
 void Window::Show() { ShowOnScreen(); }
-
-namespace {
-
-// What keeps a window shown with ShowWithin beside its parent: it stands at the parent's right
-// edge (at its left edge when the screen has no room on the right), top edges level; it
-// follows the parent when that moves, and goes and comes back with it.
-class Attachment : public QObject {
-public:
-  Attachment(QWidget& window, QWidget& parent) : QObject(&window), window_(window), parent_(&parent) {
-    setObjectName(kName);
-    parent.installEventFilter(this);
-  }
-
-  // Found among the window's children by this name: without a meta-object of its own, a cast
-  // by class would take any child (the window's layout) for an attachment.
-  static constexpr const char* kName = "fw-attachment";
-  static constexpr int kSettle = 100;  // milliseconds
-  bool IsTo(const QWidget& parent) const { return parent_ == &parent; }
-
-  void Place() {
-    if (!parent_) return;
-    // The frames are what stand level and side by side. The desktop tells a window's frame only
-    // once the window is shown; until then the parent's, from the same desktop, stands in.
-    QMargins frame = FrameOf(window_);
-    if (frame.isNull()) frame = FrameOf(*parent_);
-    const QRect beside = parent_->frameGeometry();
-    const int width = window_.width() + frame.left() + frame.right();
-    QPoint at(beside.right() + 1, beside.top());
-    if (const QScreen* s = parent_->screen()) {
-      const QRect room = s->availableGeometry();
-      if (at.x() + width - 1 > room.right() && beside.left() - width >= room.left()) at.setX(beside.left() - width);
-    }
-    // The content's place: Qt moves a window's frame only once it knows the frame.
-    window_.setGeometry(QRect(at + QPoint(frame.left(), frame.top()), window_.size()));
-  }
-
-protected:
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (watched != parent_) return false;
-    switch (event->type()) {
-      case QEvent::Move:
-      case QEvent::Resize:
-        if (!window_.isVisible()) break;
-        Place();
-        // While the desktop is still moving the parent, Qt may tell its frame without the
-        // title bar; once the move has settled the frames are placed again.
-        QTimer::singleShot(kSettle, this, [this] {
-          if (window_.isVisible()) Place();
-        });
-        break;
-      case QEvent::Hide:
-        GoWithParent();
-        break;
-      case QEvent::WindowStateChange:
-        if (parent_->isMinimized()) GoWithParent();
-        else ComeBackWithParent();
-        break;
-      case QEvent::Show:
-        ComeBackWithParent();
-        break;
-      default:
-        break;
-    }
-    return false;
-  }
-
-private:
-  static QMargins FrameOf(const QWidget& w) {
-    const QRect frame = w.frameGeometry(), inner = w.geometry();
-    return {inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
-            frame.bottom() - inner.bottom()};
-  }
-
-  void GoWithParent() {
-    if (!window_.isVisible()) return;
-    window_.hide();
-    hiddenWithParent_ = true;
-  }
-
-  void ComeBackWithParent() {
-    if (!hiddenWithParent_ || !parent_->isVisible() || parent_->isMinimized()) return;
-    hiddenWithParent_ = false;
-    Place();
-    window_.show();
-  }
-
-  QWidget& window_;
-  QPointer<QWidget> parent_;
-  bool hiddenWithParent_ = false;
-};
-
-}  // namespace
-
-void Window::ShowWithin(Window& parent, std::int32_t /*mode*/) {
-  // A tool window, not a Qt child of the parent: each Window owns its widget. It shows without
-  // taking the activation, so that the parent stays the active window.
-  QWidget* owner = parent.Widget();
-  auto* attachment = static_cast<Attachment*>(
-      widget_->findChild<QObject*>(QString::fromLatin1(Attachment::kName), Qt::FindDirectChildrenOnly));
-  if (!attachment || !attachment->IsTo(*owner)) {
-    delete attachment;
-    attached_ = true;
-    ApplyButtons();
-    widget_->setAttribute(Qt::WA_ShowWithoutActivating);
-    attachment = new Attachment(*widget_, *owner);
-  }
-  // Transient for the parent: the desktop keeps it above the parent.
-  owner->winId();
-  widget_->winId();
-  if (widget_->windowHandle() && owner->windowHandle()) widget_->windowHandle()->setTransientParent(owner->windowHandle());
-  attachment->Place();
-  widget_->show();
-  widget_->raise();
-}
 
 void Window::Hide() {
   // Hidden while it is being built (by its own Open event): it stays hidden once built.

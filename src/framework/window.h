@@ -85,7 +85,7 @@ public:
   void MenuBar(Ref<fw::MenuBar> bar);
 
   void Show();
-  // Shows the window attached to another one (a tool window beside it).
+  // Shows the window attached to another one: a tool window beside it (attached_window.h).
   void ShowWithin(Window& parent, std::int32_t mode);
   void Hide();
   void Close();

@@ -125,6 +125,28 @@ TEST_F(MainWindowTest, ShownItStandsAtTheMainWindowsRightEdgeAndFollowsIt) {
   EXPECT_FALSE(wHelp().Visible()) << "a hidden explanation window stays hidden";
 }
 
+// A desktop's minimize and restore, one window at a time as some desktops do it: the other
+// follows, and neither is hidden (a hidden tool window mapped again would fight the desktop).
+TEST_F(MainWindowTest, MinimizingEitherWindowTakesTheOtherAlongAndBothStayShown) {
+  wHelp().ShowWithin(wMain(), 2);
+  Settle();
+  QWidget* main = wMain().Widget();
+  QWidget* help = wHelp().Widget();
+  const auto minimize = [](QWidget* w, bool on) {
+    w->setWindowState(on ? w->windowState() | Qt::WindowMinimized : w->windowState() & ~Qt::WindowMinimized);
+  };
+  for (QWidget* first : {main, help}) {
+    QWidget* other = first == main ? help : main;
+    minimize(first, true);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return other->isMinimized(); }, 2000)) << (first == main ? "main" : "help");
+    EXPECT_TRUE(wHelp().Visible()) << "still shown for the program (its menu item and toggle)";
+    minimize(first, false);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !other->isMinimized(); }, 2000)) << (first == main ? "main" : "help");
+    EXPECT_TRUE(wHelp().Visible());
+    EXPECT_EQ(help->frameGeometry().left(), main->frameGeometry().right() + 1);
+  }
+}
+
 TEST_F(MainWindowTest, TheExplanationWindowOnlyMinimizesTheDesktopCannotCloseItButTheToggleHidesIt) {
   wHelp().ShowWithin(wMain(), 2);
   Settle();
