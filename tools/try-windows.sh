@@ -44,16 +44,6 @@ motif() { xprop -id "$1" _MOTIF_WM_HINTS | sed 's/.*= //; s/,//g'; }
 
 help_window() { visible_windows '^Untitled$' | head -1; }
 
-wm_start() {
-  openbox --sm-disable >"$out/openbox.log" 2>&1 &
-  for _ in $(seq 50); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
-    sleep 0.1
-  done
-  echo "openbox did not start" >&2
-  exit 1
-}
-
 # Both windows' frames: level title bars, the explanation beside the main window on SIDE.
 check_attached() {
   local what="$1" side="$2" help ml mt mr mb hl ht hr hb
@@ -154,8 +144,7 @@ try_language() {
 
   # The About page: the Info button, the last of the toolbar.
   xdotool windowactivate --sync "$main"
-  eval "$(xdotool getwindowgeometry --shell "$main")"
-  left=$X content_top=$((Y + HEIGHT - content_height))
+  main_place
   xdotool mousemove "$((left + 332))" "$((content_top - 26))" click 1
   shot_windows "$lang-about" 0.6
   check_equal "$lang: the About page hides the explanation window" "$(help_window)" ""

@@ -1,8 +1,9 @@
 # Helpers for the tools that drive the real program with real X input on a private Xvfb display
-# (no window manager). Sourced, not run:
+# (no window manager unless wm_start starts openbox). Sourced, not run:
 #
 #   source "$root/tools/xvfb-lib.sh"
 #   xvfb_start "$out" [Xvfb screen options...]   # default one screen of 1280 x 1024
+#   wm_start                                       # openbox, when the test needs a window manager
 #   app_start                                      # the program, with the main window up
 #   shot NAME; expect WHAT X Y RRGGBB; click_content X Y; ...
 #   app_quit_key                                   # ctrl+q, waits, checks the exit status
@@ -21,6 +22,7 @@ failures=0
 step=0
 last=""
 app=""
+wm=""
 app_log=""
 app_runs=0
 main=""
@@ -29,10 +31,15 @@ content_top=0
 xvfb=""
 config=""
 
+# Ends the program, the window manager and the X server, and removes the preferences folder; a
+# later xvfb_start begins afresh.
 xvfb_cleanup() {
-  [ -n "$app" ] && kill "$app" 2>/dev/null || true
-  [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null || true
+  local p
+  for p in "$app" "$wm" "$xvfb"; do
+    [ -n "$p" ] && { kill "$p" 2>/dev/null || true; wait "$p" 2>/dev/null || true; }
+  done
   [ -n "$config" ] && rm -rf "$config"
+  app="" wm="" xvfb="" config=""
 }
 
 # xvfb_start OUT [Xvfb screen options...]
@@ -53,10 +60,30 @@ xvfb_start() {
   exit 1
 }
 
+wm_start() {
+  openbox --sm-disable >"$out/openbox.log" 2>&1 &
+  wm=$!
+  for _ in $(seq 50); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+    sleep 0.1
+  done
+  echo "openbox did not start" >&2
+  exit 1
+}
+
 prefs_file() { echo "$XDG_CONFIG_HOME/Quarvel"; }
 
 # The ids of the visible windows whose name matches the regular expression.
 visible_windows() { xdotool search --onlyvisible --name "$1" 2>/dev/null || true; }
+
+# Sets `left` and `content_top` from where the main window's content stands now. xwininfo, not
+# xdotool: under a window manager xdotool counts the frame into the position.
+main_place() {
+  local y h
+  read -r left y h <<<"$(xwininfo -id "$main" | awk '/Absolute upper-left X/ {x = $NF} /Absolute upper-left Y/ {y = $NF}
+                                                    /Height:/ {h = $NF} END {print x, y, h}')"
+  content_top=$((y + h - content_height))
+}
 
 # Starts the program and waits for its main window, titled "Quarvel"; its log (stderr and
 # stdout) goes to the output folder, one per start.
@@ -76,10 +103,8 @@ app_start() {
     exit 1
   fi
   sleep 0.5
-  eval "$(xdotool getwindowgeometry --shell "$main")"
-  left=$X
-  content_top=$((Y + HEIGHT - content_height))
-  echo "start $app_runs: main window ${WIDTH}x${HEIGHT} at $X,$Y; content from y $content_top"
+  main_place
+  echo "start $app_runs: main window at $left; content from y $content_top"
 }
 
 # Waits (at most about ten seconds) for the program to end; its exit status in `app_status`.
