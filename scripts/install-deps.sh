@@ -14,7 +14,7 @@ packages=(
   fonts-dejavu-core xvfb xauth
   desktop-file-utils appstream
 )
-if [ "${1:-}" = "--x-tools" ]; then packages+=(xdotool imagemagick x11-utils openbox icewm wmctrl); fi
+if [ "${1:-}" = "--x-tools" ]; then packages+=(xdotool imagemagick x11-utils openbox icewm wmctrl libx11-dev libxtst-dev); fi
 if [[ " $* " == *" --fuzz "* ]]; then packages+=(clang libclang-rt-14-dev); fi
 
 missing=()

@@ -177,8 +177,7 @@ try_language() {
 
   # The About page: the Info button, the last of the toolbar.
   xdotool windowactivate --sync "$main"
-  eval "$(xdotool getwindowgeometry --shell "$main")"
-  left=$X content_top=$((Y + HEIGHT - content_height))
+  main_place
   xdotool mousemove "$((left + 332))" "$((content_top - 26))" click 1
   shot_windows "$lang-about" 0.6
   check_equal "$lang: the About page hides the explanation window" "$(help_window)" ""

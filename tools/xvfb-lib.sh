@@ -3,7 +3,7 @@
 #
 #   source "$root/tools/xvfb-lib.sh"
 #   xvfb_start "$out" [Xvfb screen options...]   # default one screen of 1280 x 1024
-#   wm_start COMMAND [ARGS...]                     # a window manager, if the tool wants one
+#   wm_start [COMMAND [ARGS...]]                   # a window manager (openbox unless named)
 #   app_start                                      # the program, with the main window up
 #   shot NAME; expect WHAT X Y RRGGBB; click_content X Y; ...
 #   app_quit_key                                   # ctrl+q, waits, checks the exit status
@@ -23,28 +23,28 @@ failures=0
 step=0
 last=""
 app=""
+wm=""
 app_log=""
 app_runs=0
-wm=""
 main=""
 left=0
 content_top=0
 xvfb=""
 config=""
 
+# Ends the program, the window manager and the X server, and removes the preferences folder; a
+# later xvfb_start begins afresh.
 xvfb_cleanup() {
-  [ -n "$app" ] && kill "$app" 2>/dev/null || true
-  [ -n "$wm" ] && kill "$wm" 2>/dev/null || true
-  [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null || true
+  local p
+  for p in "$app" "$wm" "$xvfb"; do
+    [ -n "$p" ] && { kill "$p" 2>/dev/null || true; wait "$p" 2>/dev/null || true; }
+  done
   [ -n "$config" ] && rm -rf "$config"
+  app="" wm="" xvfb="" config=""
 }
 
 # Ends what xvfb_start and the starts after it began, so that the next xvfb_start is a fresh one.
-xvfb_stop() {
-  xvfb_cleanup
-  for p in $app $wm $xvfb; do wait "$p" 2>/dev/null || true; done
-  app="" wm="" xvfb="" config=""
-}
+xvfb_stop() { xvfb_cleanup; }
 
 # xvfb_start OUT [Xvfb screen options...]
 xvfb_start() {
@@ -53,20 +53,29 @@ xvfb_start() {
   mkdir -p "$out"
   rm -f "$out"/*.png "$out"/*.log
   [ $# -gt 0 ] || set -- -screen 0 1280x1024x24
-  local display=":$((90 + RANDOM % 400))"
   config="$(mktemp -d)"
-  Xvfb "$display" "$@" -nolisten tcp &
+  # Xvfb picks a free display itself and writes its number once it listens, so that several
+  # tools (or test runs) on one machine never meet on one display.
+  local number="$config/display"
+  Xvfb -displayfd 3 "$@" -nolisten tcp 3>"$number" &
   xvfb=$!
   trap xvfb_cleanup EXIT
-  export DISPLAY="$display" XDG_CONFIG_HOME="$config" QT_QPA_PLATFORM=xcb
+  for _ in $(seq 100); do [ -s "$number" ] && break; sleep 0.1; done
+  if [ ! -s "$number" ]; then
+    echo "Xvfb did not start" >&2
+    exit 1
+  fi
+  export DISPLAY=":$(head -n 1 "$number")" XDG_CONFIG_HOME="$config" QT_QPA_PLATFORM=xcb
+  rm -f "$number"
   for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && return 0; sleep 0.1; done
-  echo "Xvfb did not start on $display" >&2
+  echo "Xvfb did not answer on $DISPLAY" >&2
   exit 1
 }
 
-# wm_start COMMAND [ARGS...]: a window manager on the display, its log in the output folder;
-# returns once it has taken the screen over.
+# wm_start [COMMAND [ARGS...]]: a window manager on the display (openbox unless another is named),
+# its log in the output folder; returns once it has taken the screen over.
 wm_start() {
+  [ $# -gt 0 ] || set -- openbox --sm-disable
   "$@" >"$out/$(basename "$1").log" 2>&1 &
   wm=$!
   for _ in $(seq 50); do
@@ -118,6 +127,15 @@ check_attached() {
   else fail "$1: ${fault//$'\n'/ }"; fi
 }
 
+# Sets `left` and `content_top` from where the main window's content stands now. xwininfo, not
+# xdotool: under a window manager xdotool counts the frame into the position.
+main_place() {
+  local y h
+  read -r left y h <<<"$(xwininfo -id "$main" | awk '/Absolute upper-left X/ {x = $NF} /Absolute upper-left Y/ {y = $NF}
+                                                    /Height:/ {h = $NF} END {print x, y, h}')"
+  content_top=$((y + h - content_height))
+}
+
 # Starts the program and waits for its main window, titled "Quarvel"; its log (stderr and
 # stdout) goes to the output folder, one per start.
 app_start() {
@@ -136,10 +154,8 @@ app_start() {
     exit 1
   fi
   sleep 0.5
-  eval "$(xdotool getwindowgeometry --shell "$main")"
-  left=$X
-  content_top=$((Y + HEIGHT - content_height))
-  echo "start $app_runs: main window ${WIDTH}x${HEIGHT} at $X,$Y; content from y $content_top"
+  main_place
+  echo "start $app_runs: main window at $left; content from y $content_top"
 }
 
 # Waits (at most about ten seconds) for the program to end; its exit status in `app_status`.
