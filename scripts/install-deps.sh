@@ -13,6 +13,16 @@ packages=(
   fonts-dejavu-core xvfb xauth
   desktop-file-utils appstream
 )
+# The options come in any order; the tests below take --x-tools first.
+options=()
+for option in "$@"; do
+  case "$option" in
+    --x-tools) options=("$option" "${options[@]}") ;;
+    --fuzz) options+=("$option") ;;
+    *) echo "install-deps.sh: unknown option '$option' (known: --x-tools, --fuzz)" >&2; exit 2 ;;
+  esac
+done
+set -- "${options[@]}"
 if [ "${1:-}" = "--x-tools" ]; then packages+=(xdotool imagemagick x11-utils openbox); fi
 if [[ " $* " == *" --fuzz "* ]]; then packages+=(clang libclang-rt-14-dev); fi
 
