@@ -81,4 +81,9 @@ void Dictionary::Remove(const std::string& key) {
   for (std::size_t k = static_cast<std::size_t>(i); k < entries_.size(); ++k) index_[entries_[k].first] = k;
 }
 
+void Dictionary::Clear() {
+  entries_.clear();
+  index_.clear();
+}
+
 }  // namespace fw

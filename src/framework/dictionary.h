@@ -33,6 +33,8 @@ public:
   const Variant& Value(const std::string& key) const;
   void Value(const std::string& key, Variant value);
   void Remove(const std::string& key);
+  // Removes every key; the room they took is kept for the next ones.
+  void Clear();
 
 private:
   int IndexOf(const std::string& key) const;

@@ -88,16 +88,15 @@ void ReadEntry(fw::BinaryStream& in, fw::Dictionary& record) {
 }
 
 // Reading stops at the end of the file whatever a count promises. A record cut off inside
-// an entry is nil, since its last values would be zeros of the reader's making, not the
+// an entry is refused, since its last values would be zeros of the reader's making, not the
 // user's; one whose count promises more entries than follow keeps those it has.
-fw::Ref<fw::Dictionary> ReadRecord(fw::BinaryStream& in) {
-  auto record = fw::New<fw::Dictionary>();
+bool ReadRecord(fw::BinaryStream& in, fw::Dictionary& record) {
   in.ReadPString();
-  record->Value(kNameKey, in.ReadPString());
+  record.Value(kNameKey, in.ReadPString());
   in.ReadPString();
   const std::int32_t count = in.ReadInt32();
-  for (std::int32_t i = 1; i < count && !in.Eof(); ++i) ReadEntry(in, *record);
-  return in.PastEnd() ? nullptr : record;
+  for (std::int32_t i = 1; i < count && !in.Eof(); ++i) ReadEntry(in, record);
+  return !in.PastEnd();
 }
 
 // The records as the store writes them may take no more than this, so that a file the store
@@ -149,15 +148,16 @@ std::size_t WrittenLength(std::string_view bytes, std::unordered_set<std::string
 bool ReadRecords(fw::BinaryStream& in, cPrefRecords& records) {
   const std::string_view bytes = in.Bytes();
   std::unordered_set<std::string_view> keys;
+  fw::Dictionary record;
   while (!in.Eof()) {
     const auto at = static_cast<std::size_t>(in.Position());
     if (const std::size_t length = WrittenLength(bytes.substr(at), keys)) {
       records.AppendWritten(bytes.substr(at, length));
       in.Position(static_cast<std::int64_t>(at + length));
-    } else if (const auto record = ReadRecord(in)) {
-      records.AppendWritten(*record);
     } else {
-      return true;
+      record.Clear();
+      if (!ReadRecord(in, record)) return true;
+      records.AppendWritten(record);
     }
     if (records.WrittenSize() > kLargestWritten) return false;
   }
@@ -169,15 +169,17 @@ constexpr std::size_t kNameOffset = 1 + 8;  // a written record starts with the 
 }  // namespace
 
 std::string_view cPrefRecords::Written(std::size_t index) const {
-  const std::size_t end = index + 1 < starts_.size() ? starts_[index + 1] : written_.size();
-  return std::string_view(written_).substr(starts_[index], end - starts_[index]);
+  const std::string_view written = written_->Bytes();
+  const std::size_t end = index + 1 < starts_.size() ? starts_[index + 1] : written.size();
+  return written.substr(starts_[index], end - starts_[index]);
 }
 
 fw::Ref<fw::Dictionary> cPrefRecords::operator[](std::size_t index) const {
   auto& record = live_[index];
   if (!record) {
     fw::BinaryStream in{fw::String(Written(index))};
-    record = ReadRecord(in);
+    record = fw::New<fw::Dictionary>();
+    ReadRecord(in, *record);
   }
   return record;
 }
@@ -203,19 +205,18 @@ void cPrefRecords::Append(const fw::Ref<fw::Dictionary>& record) {
 }
 
 void cPrefRecords::AppendWritten(const fw::Dictionary& record) {
-  fw::BinaryStream out;
-  WriteRecord(out, record);
-  AppendWritten(out.Bytes());
+  starts_.push_back(static_cast<std::uint32_t>(WrittenSize()));
+  WriteRecord(*written_, record);
 }
 
 void cPrefRecords::AppendWritten(std::string_view written) {
   starts_.push_back(static_cast<std::uint32_t>(WrittenSize()));
-  written_ += written;
+  written_->WriteBytes(written);
 }
 
 // Runs of records kept as written go out as they are.
 void cPrefRecords::WriteTo(fw::BinaryStream& out) const {
-  const std::string_view written = written_;
+  const std::string_view written = written_->Bytes();
   std::size_t from = 0;
   for (const auto& [index, record] : live_) {
     out.WriteBytes(written.substr(from, starts_[index] - from));

@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <string_view>
 #include <vector>
 
@@ -33,13 +34,13 @@ public:
   void AppendWritten(const fw::Dictionary& record);
   void AppendWritten(std::string_view written);
   // The bytes of the records kept as written.
-  std::size_t WrittenSize() const { return written_.size(); }
+  std::size_t WrittenSize() const { return written_->Bytes().size(); }
   void WriteTo(fw::BinaryStream& out) const;
 
 private:
   std::string_view Written(std::size_t index) const;
 
-  fw::String written_;
+  std::unique_ptr<fw::BinaryStream> written_ = std::make_unique<fw::BinaryStream>();
   std::vector<std::uint32_t> starts_;  // each record's first byte in written_
   // The records handed out, by index; a record appended by a caller lives only here.
   mutable std::map<std::size_t, fw::Ref<fw::Dictionary>> live_;
