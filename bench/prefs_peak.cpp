@@ -3,9 +3,11 @@
 // and G suffixes) a process of its own makes the file (sparse), loads it and saves, as a first
 // start does, and prints how far the high-water mark of its resident memory (VmHWM) rose, in
 // all and per byte of file. With --read-only-folder the folder takes no new file, so the save
-// rewrites the file in place.
+// rewrites the file in place. An argument that names a file measures a copy of that file.
 //
 //   prefs_peak [--read-only-folder] 1M 4M 8M 10M 2G
+#include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -36,12 +38,17 @@ long long Size(const std::string& text) {
   return unit == std::string::npos ? value : value << (10 * (unit + 1));
 }
 
-int Measure(long long zeros, bool readOnlyFolder) {
+int Measure(const std::string& what, bool readOnlyFolder) {
   QTemporaryDir dir;
   setenv("XDG_CONFIG_HOME", dir.path().toLocal8Bit().constData(), 1);
-  const std::string path = dir.path().toStdString() + "/Quarvel";
-  std::ofstream(path, std::ios::binary) << kFinished;
-  if (truncate(path.c_str(), static_cast<off_t>(kFinished.size() + zeros)) != 0) return 1;
+  const QString path = dir.path() + "/Quarvel";
+  if (QFile::exists(QString::fromStdString(what))) {
+    if (!QFile::copy(QString::fromStdString(what), path)) return 1;
+  } else {
+    std::ofstream(path.toStdString(), std::ios::binary) << kFinished;
+    if (truncate(path.toLocal8Bit().constData(), static_cast<off_t>(kFinished.size() + Size(what))) != 0) return 1;
+  }
+  const long long bytes = QFileInfo(path).size();
   auto defaults = fw::New<fw::Dictionary>();
   defaults->Value("Sound", true);
   std::optional<ReadOnly> folder;
@@ -52,8 +59,8 @@ int Measure(long long zeros, bool readOnlyFolder) {
   const long rise = HighWaterKb() - before;
   folder.reset();
   const std::string log = prefs.Info.substr(0, prefs.Info.find('\r'));
-  std::printf("%12lld bytes: peak +%7.1f MB, %6.2f bytes per byte; %s\n", zeros, rise / 1024.0,
-              rise * 1024.0 / static_cast<double>(kFinished.size() + zeros), log.c_str());
+  std::printf("%12lld bytes: peak +%7.1f MB, %6.2f bytes per byte; %s\n", bytes, rise / 1024.0,
+              rise * 1024.0 / static_cast<double>(bytes), log.c_str());
   std::fflush(stdout);
   return 0;
 }
@@ -70,7 +77,7 @@ int main(int argc, char** argv) {
     }
     std::fflush(stdout);
     const pid_t child = fork();
-    if (child == 0) _exit(Measure(Size(argv[i]), readOnlyFolder));
+    if (child == 0) _exit(Measure(argv[i], readOnlyFolder));
     int status = 0;
     waitpid(child, &status, 0);
     failed |= !WIFEXITED(status) || WEXITSTATUS(status) != 0;

@@ -1,7 +1,7 @@
 #include "prefs/cPreferences.h"
 
+#include <algorithm>
 #include <cstdint>
-#include <unordered_set>
 
 namespace {
 
@@ -95,6 +95,13 @@ bool ReadRecord(fw::BinaryStream& in, fw::Dictionary& record) {
   record.Value(kNameKey, in.ReadPString());
   in.ReadPString();
   const std::int32_t count = in.ReadInt32();
+  // Room for the keys the count promises, as far as the bytes left can hold them (each new key
+  // takes at least 3), and for the few the program adds to a record of an older version, so
+  // that a long record is not moved, and doubled, as it grows.
+  constexpr std::size_t kAdded = 8;
+  if (count > 1)
+    record.Reserve(kAdded + std::min<std::size_t>(static_cast<std::size_t>(count),
+                                                  1 + static_cast<std::size_t>(in.Length() - in.Position()) / 3));
   for (std::int32_t i = 1; i < count && !in.Eof(); ++i) ReadEntry(in, record);
   return !in.PastEnd();
 }
@@ -103,10 +110,11 @@ bool ReadRecord(fw::BinaryStream& in, fw::Dictionary& record) {
 // wrote, with room for what the program adds, always loads again.
 constexpr std::size_t kLargestWritten = cPreferences::kLargestFile - (64 << 10);
 
-// The length of the record at the start of `bytes` when it is exactly as the store writes it
-// (its tags, a count that matches its entries, known type codes, Booleans as 0 or 1, each key
-// once and none named PrefType), so that it can be kept as it is; 0 otherwise.
-std::size_t WrittenLength(std::string_view bytes, std::unordered_set<std::string_view>& keys) {
+// The length of the record at the start of `bytes` when it is in the store's own layout (its
+// tags, a count that its entries fill, known type codes, Booleans as 0 or 1, no key named
+// PrefType), so that it can be kept as it is; 0 otherwise. A key that comes twice is kept as it
+// stands: reading the record back gives the same values, and the same bytes again.
+std::size_t WrittenLength(std::string_view bytes) {
   std::size_t at = 0;
   const auto skip = [&](std::size_t count) {
     if (bytes.size() - at < count) return false;
@@ -124,10 +132,9 @@ std::size_t WrittenLength(std::string_view bytes, std::unordered_set<std::string
   std::uint32_t count = 0;
   for (std::size_t i = at - 4; i < at; ++i) count = (count << 8) | static_cast<std::uint8_t>(bytes[i]);
   if (count < 1 || count > 0x7FFFFFFF) return 0;
-  keys.clear();
   for (std::uint32_t i = 1; i < count; ++i) {
     std::string_view key, text;
-    if (!string(key) || key == kNameKey || (count > 2 && !keys.insert(key).second) || at >= bytes.size()) return 0;
+    if (!string(key) || key == kNameKey || at >= bytes.size()) return 0;
     bool sound = false;
     switch (static_cast<std::uint8_t>(bytes[at++])) {
       case kInteger: sound = skip(4); break;
@@ -147,11 +154,10 @@ std::size_t WrittenLength(std::string_view bytes, std::unordered_set<std::string
 // written anew.
 bool ReadRecords(fw::BinaryStream& in, cPrefRecords& records) {
   const std::string_view bytes = in.Bytes();
-  std::unordered_set<std::string_view> keys;
   fw::Dictionary record;
   while (!in.Eof()) {
     const auto at = static_cast<std::size_t>(in.Position());
-    if (const std::size_t length = WrittenLength(bytes.substr(at), keys)) {
+    if (const std::size_t length = WrittenLength(bytes.substr(at))) {
       records.AppendWritten(bytes.substr(at, length));
       in.Position(static_cast<std::int64_t>(at + length));
     } else {
@@ -177,9 +183,11 @@ std::string_view cPrefRecords::Written(std::size_t index) const {
 fw::Ref<fw::Dictionary> cPrefRecords::operator[](std::size_t index) const {
   auto& record = live_[index];
   if (!record) {
-    fw::BinaryStream in{fw::String(Written(index))};
+    // Read where it lies: a record kept in the buffer ends where its count says.
     record = fw::New<fw::Dictionary>();
-    ReadRecord(in, *record);
+    written_->Position(starts_[index]);
+    ReadRecord(*written_, *record);
+    written_->Position(written_->Length());
   }
   return record;
 }

@@ -18,10 +18,11 @@
 #include "framework/files.h"
 #include "framework/strings.h"
 
-// A store's records in file order. A record loaded from the file is kept as the bytes the store
-// writes for it until a caller asks for it; from then on it is a Dictionary shared with the
+// A store's records in file order. A record loaded from the file is kept as bytes in the
+// store's own layout until a caller asks for it; from then on it is a Dictionary shared with the
 // store. So a file of many small records (only a damaged or hand-made one has them) costs a few
-// bytes of memory per byte of file, not a Dictionary per record.
+// bytes of memory per byte of file, not a Dictionary per record, and a save copies the records
+// nobody asked for as they are.
 class cPrefRecords {
 public:
   std::size_t size() const { return starts_.size(); }
@@ -30,7 +31,7 @@ public:
   // The first record named `name`, shared with the store; nil when there is none.
   fw::Ref<fw::Dictionary> Find(const fw::String& name) const;
   void Append(const fw::Ref<fw::Dictionary>& record);
-  // Appends a loaded record as the bytes the store writes for it.
+  // Appends a loaded record, written in the store's layout or as bytes already so written.
   void AppendWritten(const fw::Dictionary& record);
   void AppendWritten(std::string_view written);
   // The bytes of the records kept as written.
