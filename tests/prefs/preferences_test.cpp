@@ -160,6 +160,22 @@ TEST_F(PrefsTest, TheSharedRecordAndSetDataReachTheNextSave) {
             (std::vector<std::string>{"PrefType=sG A=bTrue New=i1", "PrefType=sG A=bFalse", "PrefType=sF K=d1.5"}));
 }
 
+// Records nobody asked for go out as the file had them when they are in the store's layout (a
+// key twice included), and in that layout otherwise; the one asked for and changed between
+// them is written from its Dictionary.
+TEST_F(PrefsTest, ASaveWritesTheRecordAskedForBetweenTheOthersAsTheyWere) {
+  const std::string twice = Bytes().Record("A", 3).Bool("K", 1).Bool("K", 0).s;
+  const std::string odd = Bytes().Str("").Str("C").Str("").I32(2).Bool("B", 2).s;
+  File(kFinished + twice + Bytes().Record("Global", 2).Bool("Sound", 1).s + odd);
+  cPreferences prefs("Quarvel");
+  prefs.GetData("Global")->Value("Sound", false);
+  prefs.Save();
+  EXPECT_EQ(File(), kFinished + twice + Bytes().Record("Global", 2).Bool("Sound", 0).s +
+                        Bytes().Record("C", 2).Bool("B", 1).s);
+  EXPECT_EQ(Dump(cPreferences("Quarvel")),
+            (std::vector<std::string>{"PrefType=sA K=bFalse", "PrefType=sGlobal Sound=bFalse", "PrefType=sC B=bTrue"}));
+}
+
 // A save either stores the changed options or leaves the file as it stood, byte for byte, and
 // the store as it was; nothing else is left in the folder.
 struct SaveCase {
