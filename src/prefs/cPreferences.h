@@ -53,7 +53,7 @@ public:
   explicit cPreferences(const fw::String& name);
 
   // Far beyond any real preferences file (the defaults take 108 bytes, a record of 160,000
-  // keys about 2.5 MB); a longer file is refused unread.
+  // keys about 2.3 MB); a longer file is refused unread.
   static constexpr std::int64_t kLargestFile = 8 << 20;
 
   // Writes every record, replacing the file only once the new one is complete on disk.
