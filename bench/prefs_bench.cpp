@@ -34,12 +34,27 @@ void LoadBigRecord(benchmark::State& state) {
 }
 BENCHMARK(LoadBigRecord)->Unit(benchmark::kMillisecond);
 
+// A loaded record stays as the file's bytes until it is asked for; then it becomes a Dictionary.
+void LoadAndGetBigRecord(benchmark::State& state) {
+  const BigRecordFile file;
+  for (auto _ : state) benchmark::DoNotOptimize(cPreferences("Quarvel").GetData("Big")->Count());
+}
+BENCHMARK(LoadAndGetBigRecord)->Unit(benchmark::kMillisecond);
+
 void SaveBigRecord(benchmark::State& state) {
   const BigRecordFile file;
   cPreferences prefs("Quarvel");
   for (auto _ : state) prefs.Save();
 }
 BENCHMARK(SaveBigRecord)->Unit(benchmark::kMillisecond);
+
+void SaveBigRecordInUse(benchmark::State& state) {
+  const BigRecordFile file;
+  cPreferences prefs("Quarvel");
+  prefs.GetData("Big");
+  for (auto _ : state) prefs.Save();
+}
+BENCHMARK(SaveBigRecordInUse)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -14,8 +14,19 @@ packages=(
   fonts-dejavu-core xvfb xauth
   desktop-file-utils appstream
 )
-if [ "${1:-}" = "--x-tools" ]; then packages+=(xdotool imagemagick x11-utils openbox icewm wmctrl libx11-dev libxtst-dev); fi
-if [[ " $* " == *" --fuzz "* ]]; then packages+=(clang libclang-rt-14-dev); fi
+# The options come in any order.
+x_tools=0 fuzz=0
+for option in "$@"; do
+  case "$option" in
+    --x-tools) x_tools=1 ;;
+    --fuzz) fuzz=1 ;;
+    *) echo "install-deps.sh: unknown option '$option' (known: --x-tools, --fuzz)" >&2; exit 2 ;;
+  esac
+done
+if [ "$x_tools" = 1 ]; then
+  packages+=(xdotool imagemagick x11-utils openbox icewm wmctrl libx11-dev libxtst-dev)
+fi
+if [ "$fuzz" = 1 ]; then packages+=(clang libclang-rt-14-dev); fi
 
 missing=()
 for p in "${packages[@]}"; do

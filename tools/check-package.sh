@@ -5,14 +5,34 @@
 #
 #   tools/check-package.sh [OUT]        screenshot and logs go to OUT (default build-package/check)
 #
-# Needs root (debootstrap, chroot, mounts) and the Debian mirror (DEBIAN_MIRROR, default
-# deb.debian.org). The first run takes minutes; the minimal system is kept in
+# Needs root (debootstrap, chroot, mounts) and a Debian mirror: DEBIAN_MIRROR, else the one this
+# machine's apt takes Debian 12 from, else debootstrap's own default. The first run takes minutes; the minimal system is kept in
 # build-package/bookworm and each run installs into a fresh copy of it.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="$root/build-package"
 out="${1:-$build/check}"
-mirror="${DEBIAN_MIRROR:-http://deb.debian.org/debian}"
+# The first mirror that apt's sources (one-line or deb822) give for the suite bookworm.
+apt_mirror() {
+  {
+    cat /etc/apt/sources.list /etc/apt/sources.list.d/*.list 2>/dev/null |
+      awk '$1 == "deb" { sub(/^deb[ \t]+(\[[^]]*\][ \t]+)?/, ""); if ($2 == "bookworm") print $1 }'
+    for f in /etc/apt/sources.list.d/*.sources; do
+      [ -r "$f" ] || continue
+      awk 'BEGIN { RS = ""; FS = "\n" }
+        { types = uris = suites = ""
+          for (i = 1; i <= NF; i++) {
+            if ($i ~ /^Types:/) types = " " substr($i, 7) " "
+            else if ($i ~ /^URIs:/) uris = substr($i, 6)
+            else if ($i ~ /^Suites:/) suites = " " substr($i, 8) " "
+          }
+          gsub(/[ \t]+/, " ", types); gsub(/[ \t]+/, " ", suites)
+          if (types ~ / deb / && suites ~ / bookworm /) { split(uris, u, " "); print u[1] } }' "$f"
+    done
+  } | head -1
+  return 0
+}
+mirror="${DEBIAN_MIRROR:-$(apt_mirror)}"
 id=org.quarvel.Quarvel
 [ "$(id -u)" -eq 0 ] || { echo "tools/check-package.sh needs root (debootstrap, chroot, mount)" >&2; exit 1; }
 
@@ -33,7 +53,8 @@ echo "Package $(basename "$deb"), Depends: $(dpkg-deb -f "$deb" Depends); Recomm
 pristine="$build/bookworm"
 if [ ! -x "$pristine/usr/bin/apt-get" ]; then
   rm -rf --one-file-system "$pristine" "$pristine.part"
-  debootstrap --variant=minbase bookworm "$pristine.part" "$mirror" >"$out/debootstrap.log"
+  # Without a mirror debootstrap takes its own default.
+  debootstrap --variant=minbase bookworm "$pristine.part" ${mirror:+"$mirror"} >"$out/debootstrap.log"
   mv "$pristine.part" "$pristine"
 fi
 

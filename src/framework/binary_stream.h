@@ -4,11 +4,13 @@
 //
 // A stream never blocks and never throws: a read that asks for more than the file still
 // holds yields zero (or the empty string), leaves the stream at its end and sets PastEnd.
-// Writes that fail are remembered, and Close reports them.
+// Writes that fail are remembered, and Close reports them. A stream made without a file holds
+// its bytes in memory.
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string_view>
 
 #include "framework/strings.h"
 
@@ -20,15 +22,22 @@ class BinaryStream {
 public:
   // How a stream that replaces a file (FolderItem::CreateBinaryFile) ends.
   struct Replacing {
-    // The file is rewritten in place and this was its content: it is put back when the
-    // rewrite fails or the stream is dropped unclosed, and Close ends the file at the
-    // furthest byte written.
+    // The stream writes a new file that Close moves over this path; a new file that does not
+    // get there is removed.
+    String target;
+    // Or the file is rewritten in place: Close ends it at the furthest byte written. Its old
+    // content, when it was kept, is put back when the rewrite fails or the stream is dropped
+    // unclosed; a rewrite without it that fails leaves the file as far as it was written.
+    bool inPlace = false;
     std::optional<String> previous;
     // Runs once the new content has taken the old one's place.
     std::function<void()> replaced;
   };
 
-  explicit BinaryStream(std::unique_ptr<QFileDevice> file, Replacing replacing = {});
+  explicit BinaryStream(std::unique_ptr<QFileDevice> file);
+  BinaryStream(std::unique_ptr<QFileDevice> file, Replacing replacing);
+  // A stream on these bytes in memory, at position 0.
+  explicit BinaryStream(String bytes = {});
   ~BinaryStream();
   BinaryStream(const BinaryStream&) = delete;
   BinaryStream& operator=(const BinaryStream&) = delete;
@@ -37,6 +46,8 @@ public:
   std::int32_t ReadInt32();
   double ReadDouble();
   String ReadPString();
+  // Up to count bytes, fewer at the end of the file.
+  String ReadBytes(std::int64_t count);
 
   void WriteUInt8(std::uint8_t value);
   void WriteInt32(std::int32_t value);
@@ -44,6 +55,7 @@ public:
   // A string longer than 255 bytes is cut to its first 255 bytes, less the bytes of a
   // character that would be split.
   void WritePString(const String& value);
+  void WriteBytes(std::string_view bytes);
 
   std::int64_t Position() const;
   void Position(std::int64_t position);
@@ -59,14 +71,22 @@ public:
   // leaves the old file as it was. Reads after Close yield zero, writes fail.
   bool Close();
 
+  // What a stream in memory holds.
+  const String& Bytes() const { return memory_; }
+
 private:
   bool Read(char* bytes, std::int64_t count);
   void Write(const char* bytes, std::int64_t count);
+  bool CloseNew();
   bool CloseInPlace();
   void PutPreviousBack();
+  void Drop();
 
   std::unique_ptr<QFileDevice> file_;
   Replacing replacing_;
+  bool inMemory_ = false;
+  String memory_;
+  std::int64_t memoryPosition_ = 0;
   std::int64_t end_ = 0;  // the furthest byte written
   // Kept by the stream, since asking the file system on every Eof would cost a system call
   // per value read; nothing else writes to the file while the stream has it open.

@@ -1,6 +1,8 @@
 #include "framework/dictionary.h"
 
+#include <algorithm>
 #include <cmath>
+#include <functional>
 
 #include "framework/strings.h"
 
@@ -46,9 +48,23 @@ std::string VariantToString(const Variant& v) {
                     v);
 }
 
+std::size_t Dictionary::Slot(const std::string& key) const {
+  const std::size_t mask = slots_.size() - 1;
+  for (std::size_t i = std::hash<std::string>{}(key) & mask;; i = (i + 1) & mask) {
+    const std::uint32_t taken = slots_[i];
+    if (taken == 0 || entries_[taken - 1].first == key) return i;
+  }
+}
+
+// A fresh index of `size` slots (a power of two) over the entries.
+void Dictionary::Index(std::size_t size) {
+  slots_.assign(size, 0);
+  for (std::size_t k = 0; k < entries_.size(); ++k) slots_[Slot(entries_[k].first)] = static_cast<std::uint32_t>(k + 1);
+}
+
 int Dictionary::IndexOf(const std::string& key) const {
-  const auto found = index_.find(key);
-  return found == index_.end() ? -1 : static_cast<int>(found->second);
+  if (slots_.empty()) return -1;
+  return static_cast<int>(slots_[Slot(key)]) - 1;
 }
 
 bool Dictionary::HasKey(const std::string& key) const { return IndexOf(key) >= 0; }
@@ -65,20 +81,28 @@ const Variant& Dictionary::Value(const std::string& key) const {
 }
 
 void Dictionary::Value(const std::string& key, Variant value) {
-  const auto [slot, added] = index_.try_emplace(key, entries_.size());
-  if (!added) {
-    entries_[slot->second].second = std::move(value);
+  if (2 * (entries_.size() + 1) > slots_.size()) Index(std::max<std::size_t>(8, 2 * slots_.size()));
+  const std::size_t slot = Slot(key);
+  if (slots_[slot]) {
+    entries_[slots_[slot] - 1].second = std::move(value);
     return;
   }
   entries_.emplace_back(key, std::move(value));
+  slots_[slot] = static_cast<std::uint32_t>(entries_.size());
 }
 
 void Dictionary::Remove(const std::string& key) {
   const int i = IndexOf(key);
   if (i < 0) throw KeyNotFoundException(key);
   entries_.erase(entries_.begin() + i);
-  index_.erase(key);
-  for (std::size_t k = static_cast<std::size_t>(i); k < entries_.size(); ++k) index_[entries_[k].first] = k;
+  Index(slots_.size());
 }
+
+void Dictionary::Clear() {
+  entries_.clear();
+  slots_.clear();
+}
+
+void Dictionary::Reserve(std::size_t count) { entries_.reserve(count); }
 
 }  // namespace fw

@@ -3,10 +3,11 @@
 //
 // A Dictionary keeps its keys in insertion order; overwriting a key keeps its position.
 // Reading a missing key raises KeyNotFoundException. An index beside the ordered entries
-// makes every lookup constant time, so a record of many keys loads and saves in linear time.
+// makes every lookup constant time, so a record of many keys loads and saves in linear time;
+// it holds positions only, a few bytes a key, so that a record read from a file costs memory
+// in proportion to the file.
 #include <cstdint>
 #include <string>
-#include <unordered_map>
 #include <variant>
 #include <vector>
 
@@ -33,12 +34,21 @@ public:
   const Variant& Value(const std::string& key) const;
   void Value(const std::string& key, Variant value);
   void Remove(const std::string& key);
+  // Removes every key; the room they took is kept for the next ones.
+  void Clear();
+  // Makes room for this many keys in all, so that they are added without moving the others.
+  void Reserve(std::size_t count);
 
 private:
   int IndexOf(const std::string& key) const;
+  // The slot that holds key, or the free slot where it belongs; slots_ must not be empty.
+  std::size_t Slot(const std::string& key) const;
+  void Index(std::size_t size);
+
   std::vector<std::pair<std::string, Variant>> entries_;
-  // Each key's position in entries_.
-  std::unordered_map<std::string, std::size_t> index_;
+  // Open addressing: a slot holds 1 + a key's position in entries_, or 0 when it is free. At
+  // most half of the slots are taken, so a lookup probes few of them.
+  std::vector<std::uint32_t> slots_;
 };
 
 }  // namespace fw

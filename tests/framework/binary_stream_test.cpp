@@ -10,6 +10,7 @@
 
 #include "framework/files.h"
 #include "support/file_size_limit.h"
+#include "support/read_only.h"
 
 namespace {
 
@@ -101,6 +102,18 @@ TEST_F(BinaryStreamTest, AWriteThatFailsOnClosingKeepsTheOldFile) {
   EXPECT_FALSE(closed);
   EXPECT_EQ(Bytes(), "old");
   EXPECT_EQ(Files(), QStringList{"f"});
+}
+
+// In a folder that takes no new file the old content is kept to put back only up to the
+// limit given; a longer file that a rewrite drops is left as far as it was written.
+TEST_F(BinaryStreamTest, AnInPlaceRewriteKeepsTheOldContentOnlyUpToTheLimit) {
+  for (const std::int64_t limit : {11, 10}) {
+    Bytes("old content");
+    ReadOnly readOnly(dir.path().toStdString());
+    if (!readOnly.Holds()) GTEST_SKIP() << "cannot make the folder read-only here";
+    file->CreateBinaryFile("pref", limit)->WriteBytes("new");
+    EXPECT_EQ(Bytes(), limit == 11 ? "old content" : "new content") << limit;
+  }
 }
 
 struct FolderCase {

@@ -33,6 +33,24 @@ TEST(Dictionary, RemoveKeepsTheOthersInOrderAndFindable) {
   EXPECT_THROW(d.Remove("e"), KeyNotFoundException);
 }
 
+// Enough keys for the index to grow several times; each is found at its place, also after a
+// removal and after Clear.
+TEST(Dictionary, ManyKeysStayFoundThroughGrowthRemovalAndClear) {
+  Dictionary d;
+  for (int i = 0; i < 1000; ++i) d.Value("k" + std::to_string(i), i);
+  d.Remove("k0");
+  for (int i = 1; i < 1000; ++i) {
+    ASSERT_EQ(VariantToInt(d.Value("k" + std::to_string(i))), i);
+    ASSERT_EQ(d.Key(i - 1), "k" + std::to_string(i));
+  }
+  EXPECT_FALSE(d.HasKey("k0"));
+  d.Clear();
+  EXPECT_EQ(d.Count(), 0);
+  EXPECT_FALSE(d.HasKey("k1"));
+  d.Value("k1", 1);
+  EXPECT_EQ(d.Key(0), "k1");
+}
+
 TEST(Dictionary, MissingKeysAndPositionsRaise) {
   Dictionary d;
   EXPECT_THROW(d.Value("Sound"), KeyNotFoundException);
