@@ -44,6 +44,7 @@ protected:
   void TearDown() override {
     SetFontSizeTextForTesting(std::nullopt);
     SetOverscanListIndexForTesting(std::nullopt);
+    SetOptionsForTesting(std::nullopt);
     QApplication::setFont(QFont("DejaVu Sans"));
   }
 };
@@ -121,6 +122,23 @@ TEST_F(KeptTest, KeepsItsTextNotTheScreen) {
     EXPECT_LT(kept, kind == "GeoResolution2" ? screen : screen / 4) << kind;
   }
   EXPECT_LT(fw::PixelOverlayBytes() - before, screen * 3 / 2) << "all four together";
+}
+
+// The help title follows a change of the application's font at the next Make.
+TEST_F(KeptTest, TitleFollowsTheFont) {
+  SetOptionsForTesting(OptionsForTesting{true});
+  Setting serif;
+  serif.family = "DejaVu Serif";
+  CanvasFixture f(1024, 768);
+  Apply(Setting{});
+  f.canvas->Make(0, "ColRed");
+  const QImage sans = f.canvas->Titel->Image().copy();
+  Apply(serif);
+  f.canvas->Make(0, "ColRed");
+  CanvasFixture fresh(1024, 768);
+  fresh.canvas->Make(0, "ColRed");
+  EXPECT_EQ(f.canvas->Titel->Image(), fresh.canvas->Titel->Image());
+  EXPECT_NE(f.canvas->Titel->Image(), sans);
 }
 
 }  // namespace
