@@ -19,6 +19,9 @@ def medians(report):
     for b in report["benchmarks"]:
         if b.get("run_type") == "aggregate" and b.get("aggregate_name") != "median":
             continue
+        # A row that could not measure what it names reports an error, not a time.
+        if b.get("error_occurred"):
+            continue
         # Rows timed on the steady clock around the very calls carry the suffix manual_time.
         name = b.get("run_name", b["name"]).removesuffix("/manual_time")
         scale = {"ns": 1e-6, "us": 1e-3, "ms": 1.0, "s": 1e3}[b.get("time_unit", "ns")]
@@ -103,18 +106,20 @@ def main():
         if small and large:
             row([what, f"{small:.4f}", f"{large:.4f}", f"{large / small:.2f}"])
     print()
-    print(f"A step of a run at 3840 x 2160: Make and the repaint of the full-screen window until "
-          f"its pixels are flushed (goal: one frame at 60 Hz, {FRAME_MS:.1f} ms).")
+    print(f"A step of a run, to the backing store: Make and the repaint of the full-screen window "
+          f"until its pixels are in the window's backing store, not yet on the screen (goal at "
+          f"3840x2160: one frame at 60 Hz, {FRAME_MS:.1f} ms).")
     print()
-    row(["kind", "help off ms", "help on ms", "met"])
-    row(["---"] * 4)
+    row(["kind", "screen", "help off ms", "help on ms", "met"])
+    row(["---"] * 5)
     for name in m:
         parts = name.split("/")
         if parts[0] != "RunStep" or parts[3] != "nohelp":
             continue
         off = m[name]["ms"]
-        on = m.get(f"RunStep/{parts[1]}/{parts[2]}/help", {}).get("ms", float("inf"))
-        row([parts[1], f"{off:.2f}", f"{on:.2f}", verdict(max(off, on) <= FRAME_MS)])
+        on = m.get("/".join(parts[:3] + ["help"] + parts[4:]), {}).get("ms", float("inf"))
+        met = verdict(max(off, on) <= FRAME_MS) if parts[2] == "3840x2160" else "(other screen)"
+        row([parts[1], parts[2], f"{off:.2f}", f"{on:.2f}", met])
     print()
     print(f"Goals missed: {failures}")
     return 1 if failures else 0

@@ -31,48 +31,94 @@ const std::uint32_t* Row(const QImage& image, std::int32_t y) {
 
 std::size_t BytesOf(std::size_t pixels) { return pixels * sizeof(std::uint32_t); }
 
+constexpr std::size_t kPage = 4096;
+constexpr std::size_t kHugePage = std::size_t{2} << 20;
+
+std::size_t RoundUp(std::size_t bytes, std::size_t unit) { return (bytes + unit - 1) / unit * unit; }
+
+std::size_t bytesHeld = 0;
+
+// A screen's worth (8 to 33 MB), all touched at once: mapped on huge-page boundaries and
+// asked for in huge pages where the system has them, so that the first touch costs a few
+// page faults rather than thousands. Null when memory is short.
+std::uint32_t* MapStart(std::size_t bytes) {
+  const std::size_t length = bytes + kHugePage;
+  void* const mapped = mmap(nullptr, length, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+  if (mapped == MAP_FAILED) return nullptr;
+  const auto at = reinterpret_cast<std::uintptr_t>(mapped);
+  const std::uintptr_t aligned = RoundUp(at, kHugePage);
+  if (aligned > at) munmap(mapped, aligned - at);
+  munmap(reinterpret_cast<void*>(aligned + bytes), at + length - (aligned + bytes));
+  madvise(reinterpret_cast<void*>(aligned), bytes, MADV_HUGEPAGE);  // a hint, which the system may ignore
+  return reinterpret_cast<std::uint32_t*>(aligned);
+}
+
+// Keeps bytesHeld true across a change of what an overlay holds.
+class Held {
+public:
+  explicit Held(const PixelOverlay& overlay) : overlay_(overlay), before_(overlay.Bytes()) {}
+  ~Held() { bytesHeld = bytesHeld - before_ + overlay_.Bytes(); }
+  Held(const Held&) = delete;
+  Held& operator=(const Held&) = delete;
+
+private:
+  const PixelOverlay& overlay_;
+  std::size_t before_;
+};
+
 }  // namespace
 
-void PixelOverlay::Clear() {
-  pixels_.reset();
-  room_ = 0;
-  runs_ = {};
+std::size_t PixelOverlayBytes() { return bytesHeld; }
+
+PixelOverlay::~PixelOverlay() { Clear(); }
+
+void PixelOverlay::Unmap() {
+  if (pixels_) munmap(pixels_, mapped_);
+  pixels_ = nullptr;
+  mapped_ = 0;
+}
+
+void PixelOverlay::Release() {
+  Unmap();
+  runs_.clear();
+  runs_.shrink_to_fit();
   ended_ = false;
 }
 
+void PixelOverlay::Clear() {
+  const Held held(*this);
+  Release();
+}
+
+std::size_t PixelOverlay::Bytes() const { return mapped_ + runs_.capacity() * sizeof(Run); }
+
 bool PixelOverlay::Begin(const Picture& picture) {
-  runs_.clear();
-  ended_ = false;
+  const Held held(*this);
+  Release();
   const QImage& image = picture.Image();
   width_ = image.width();
   height_ = image.height();
-  const std::size_t room = static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_);
-  if (room != room_) {
-    Clear();
-    // 8 to 33 MB for a screen, all touched at once: asked for in huge pages where the system
-    // has them, so that the first touch costs a few page faults rather than thousands.
-    constexpr std::size_t kHugePage = std::size_t{2} << 20;
-    const std::size_t bytes = (BytesOf(room) + kHugePage - 1) / kHugePage * kHugePage;
-    pixels_.reset(static_cast<std::uint32_t*>(std::aligned_alloc(kHugePage, bytes)));
-    if (!pixels_) return false;
-    madvise(pixels_.get(), bytes, MADV_HUGEPAGE);  // a hint, which the system may ignore
-    room_ = room;
-  }
+  const std::size_t bytes =
+      RoundUp(BytesOf(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_)), kHugePage);
+  pixels_ = MapStart(bytes);
+  if (!pixels_) return false;
+  mapped_ = bytes;
   for (std::int32_t y = 0; y < height_; ++y) {
-    std::memcpy(pixels_.get() + static_cast<std::size_t>(y) * width_, Row(image, y), BytesOf(width_));
+    std::memcpy(pixels_ + static_cast<std::size_t>(y) * width_, Row(image, y), BytesOf(width_));
   }
   return true;
 }
 
 void PixelOverlay::End(const Picture& picture) {
+  const Held held(*this);
   const QImage& image = picture.Image();
   if (!pixels_ || ended_ || image.width() != width_ || image.height() != height_) {
-    Clear();
+    Release();
     return;
   }
   // Row by row: the row's runs are found against the start, then their pixels are written
   // over start rows already compared.
-  std::uint32_t* const kept = pixels_.get();
+  std::uint32_t* const kept = pixels_;
   std::size_t count = 0;
   try {
     for (std::int32_t y = 0; y < height_; ++y) {
@@ -98,9 +144,18 @@ void PixelOverlay::End(const Picture& picture) {
         count += static_cast<std::size_t>(run.x1 - run.x0);
       }
     }
+    runs_.shrink_to_fit();
   } catch (const std::bad_alloc&) {
-    Clear();
+    Release();
     return;
+  }
+  // The pages past the runs' pixels go back.
+  const std::size_t keep = RoundUp(BytesOf(count), kPage);
+  if (keep == 0) {
+    Unmap();
+  } else if (keep < mapped_) {
+    munmap(reinterpret_cast<unsigned char*>(pixels_) + keep, mapped_ - keep);
+    mapped_ = keep;
   }
   ended_ = true;
 }
@@ -112,7 +167,7 @@ bool PixelOverlay::Paste(Picture& picture) const {
   // bits() once: scanLine() checks for shared pixels on every call.
   uchar* const bits = image.bits();
   const auto stride = static_cast<std::size_t>(image.bytesPerLine());
-  const std::uint32_t* from = pixels_.get();
+  const std::uint32_t* from = pixels_;
   for (const Run& run : runs_) {
     auto* row = reinterpret_cast<std::uint32_t*>(bits + static_cast<std::size_t>(run.y) * stride);
     std::memcpy(row + run.x0, from, BytesOf(run.x1 - run.x0));

@@ -58,6 +58,7 @@ private:
   struct TitelKey {
     std::string text;
     std::int32_t width, height, depth;
+    std::string face;  // fw::Graphics::TextFace of the title's font
     bool operator==(const TitelKey&) const = default;
   };
   struct TitelLayout {

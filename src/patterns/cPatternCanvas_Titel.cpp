@@ -53,27 +53,27 @@ void cPatternCanvas::MakeTitel(std::int32_t screenIndex, const std::string& kind
   BuildTitel(screenIndex, kind, true);
 }
 
-// The lines and the picture are kept while the text and the screen stay the same, so that a
-// pattern painted again measures and draws nothing.
+// The lines and the picture are kept while the text, the screen and the face the text is drawn
+// in stay the same, so that a pattern painted again measures and draws nothing.
 void cPatternCanvas::BuildTitel(std::int32_t screenIndex, const std::string& kind, bool picture) {
   HideTitel();
 
   const fw::ScreenInfo screen = ScreenOf(screenIndex);
-  const TitelKey key{HelpText(kind), screen.Width, screen.Height, screen.Depth};
-  if (!(titelLayout_ && titelLayout_->key == key)) {
+  const std::int32_t mw = Int(screen.Width / 2.0), mh = Int(screen.Height / 15.0);
+  if (!SameSize(titelMeasure_, mw, mh, screen.Depth)) titelMeasure_ = fw::NewPicture(mw, mh, screen.Depth);
+  if (!titelMeasure_) {
+    // Without a new title the previous pattern's title would be shown over this one.
     titelLayout_.reset();
-    const std::int32_t mw = Int(screen.Width / 2.0), mh = Int(screen.Height / 15.0);
-    if (!SameSize(titelMeasure_, mw, mh, screen.Depth)) titelMeasure_ = fw::NewPicture(mw, mh, screen.Depth);
-    const fw::Ref<fw::Picture>& measure = titelMeasure_;
-    if (!measure) {
-      // Without a new title the previous pattern's title would be shown over this one.
-      Titel = nullptr;
-      titelDrawnFor_.reset();
-      fw::MsgBox(Localization::NotEnoughMem());
-      return;
-    }
-    fw::Graphics& mg = *measure->Graphics();
-    SetTitelFont(mg, screen);
+    Titel = nullptr;
+    titelDrawnFor_.reset();
+    fw::MsgBox(Localization::NotEnoughMem());
+    return;
+  }
+  fw::Graphics& mg = *titelMeasure_->Graphics();
+  SetTitelFont(mg, screen);
+  // The face as well: the application's font may have changed since the last title.
+  const TitelKey key{HelpText(kind), screen.Width, screen.Height, screen.Depth, mg.TextFace()};
+  if (!(titelLayout_ && titelLayout_->key == key)) {
     TitelLayout layout{key, mg.TextHeight(), {}, {}};
     SplitLine(key.text, mg, layout.lines);
     for (const std::string& line : layout.lines) layout.widths.push_back(mg.StringWidth(line));

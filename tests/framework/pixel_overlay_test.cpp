@@ -78,4 +78,35 @@ TEST(PixelOverlay, PastesNothingItCannotPasteRight) {
   EXPECT_FALSE(overlay.Paste(*picture));
 }
 
+// The start is held between Begin and End only; then the runs' pixels alone (to a page), and
+// Clear gives everything back. The count of all overlays follows.
+TEST(PixelOverlay, HoldsWhatItKeepsAndNoMore) {
+  const std::size_t screen = 1024 * 768 * 4, before = fw::PixelOverlayBytes();
+  const fw::Ref<fw::Picture> picture = fw::NewPicture(1024, 768, 32);
+  fw::Graphics& g = *picture->Graphics();
+  fw::PixelOverlay overlay;
+  const auto held = [&] { return fw::PixelOverlayBytes() - before; };
+
+  ASSERT_TRUE(overlay.Begin(*picture));
+  EXPECT_GE(overlay.Bytes(), screen);
+  EXPECT_EQ(held(), overlay.Bytes());
+  g.ForeColor(0x000000);
+  g.FillRect(500, 300, 3, 5);
+  overlay.End(*picture);
+  EXPECT_LE(overlay.Bytes(), std::size_t{4096 + 5 * 64}) << "a mark of 3 x 5 pixels";
+  EXPECT_EQ(held(), overlay.Bytes());
+
+  ASSERT_TRUE(overlay.Begin(*picture));
+  g.ForeColor(0x336699);
+  g.FillRect(0, 0, 1024, 768);
+  overlay.End(*picture);
+  EXPECT_GE(overlay.Bytes(), screen) << "every pixel changed";
+  EXPECT_LE(overlay.Bytes(), screen + 4096 + 768 * 64);
+  EXPECT_EQ(held(), overlay.Bytes());
+
+  overlay.Clear();
+  EXPECT_EQ(overlay.Bytes(), 0u);
+  EXPECT_EQ(held(), 0u);
+}
+
 }  // namespace

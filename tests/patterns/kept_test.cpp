@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "framework/picture.h"
+#include "framework/pixel_overlay.h"
 #include "framework/screens.h"
 #include "patterns/MainWindowOptions.h"
 #include "support/canvas_fixture.h"
@@ -43,6 +44,7 @@ protected:
   void TearDown() override {
     SetFontSizeTextForTesting(std::nullopt);
     SetOverscanListIndexForTesting(std::nullopt);
+    SetOptionsForTesting(std::nullopt);
     QApplication::setFont(QFont("DejaVu Sans"));
   }
 };
@@ -104,6 +106,39 @@ TEST_F(KeptTest, SettingsChangeThePictures) {
   EXPECT_NE(text, Fresh("GeoResolution2", font9, 1024, 768));
   EXPECT_NE(text, Fresh("GeoResolution2", serif, 1024, 768));
   EXPECT_NE(Fresh("VideoOverscan", Setting{}, 1024, 768), Fresh("VideoOverscan", pixels, 1024, 768));
+}
+
+// What a kind keeps is its text's pixels, not a screen: the labels a small part of it, the
+// lines of GeoResolution2 less than all of it; and no start is kept from one Make to the next.
+TEST_F(KeptTest, KeepsItsTextNotTheScreen) {
+  const std::size_t screen = 1920 * 1080 * 4, before = fw::PixelOverlayBytes();
+  Apply(Setting{1920, 1080});
+  CanvasFixture f(1920, 1080);
+  for (const std::string kind : {"ColGrayShades", "ColColorShades", "VideoOverscan", "GeoResolution2"}) {
+    const std::size_t held = fw::PixelOverlayBytes();
+    f.canvas->Make(0, kind);
+    const std::size_t kept = fw::PixelOverlayBytes() - held;
+    EXPECT_GT(kept, 0u) << kind;
+    EXPECT_LT(kept, kind == "GeoResolution2" ? screen : screen / 4) << kind;
+  }
+  EXPECT_LT(fw::PixelOverlayBytes() - before, screen * 3 / 2) << "all four together";
+}
+
+// The help title follows a change of the application's font at the next Make.
+TEST_F(KeptTest, TitleFollowsTheFont) {
+  SetOptionsForTesting(OptionsForTesting{true});
+  Setting serif;
+  serif.family = "DejaVu Serif";
+  CanvasFixture f(1024, 768);
+  Apply(Setting{});
+  f.canvas->Make(0, "ColRed");
+  const QImage sans = f.canvas->Titel->Image().copy();
+  Apply(serif);
+  f.canvas->Make(0, "ColRed");
+  CanvasFixture fresh(1024, 768);
+  fresh.canvas->Make(0, "ColRed");
+  EXPECT_EQ(f.canvas->Titel->Image(), fresh.canvas->Titel->Image());
+  EXPECT_NE(f.canvas->Titel->Image(), sans);
 }
 
 }  // namespace
