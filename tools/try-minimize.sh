@@ -122,7 +122,7 @@ try_wm() {
   sleep 0.6
   check_attached "$wm_name: the main window moved back" right
   app_quit_key
-  xvfb_stop
+  xvfb_cleanup
 }
 
 try_wm openbox openbox --sm-disable

@@ -7,7 +7,7 @@
 #   app_start                                      # the program, with the main window up
 #   shot NAME; expect WHAT X Y RRGGBB; click_content X Y; ...
 #   app_quit_key                                   # ctrl+q, waits, checks the exit status
-#   xvfb_stop                                      # ends program, window manager and display
+#   xvfb_cleanup                                   # ends program, window manager and display
 #   xvfb_finish                                    # prints the summary, exits 1 on failures
 #
 # The caller sets `build` (the build folder). Every step's screenshot goes to the output folder,
@@ -42,9 +42,6 @@ xvfb_cleanup() {
   [ -n "$config" ] && rm -rf "$config"
   app="" wm="" xvfb="" config=""
 }
-
-# Ends what xvfb_start and the starts after it began, so that the next xvfb_start is a fresh one.
-xvfb_stop() { xvfb_cleanup; }
 
 # xvfb_start OUT [Xvfb screen options...]
 xvfb_start() {
